@@ -1,0 +1,61 @@
+#include "engine/Biquad.h"
+
+#include <cmath>
+
+bool designBiquad(int32_t type, double gainDb, double freqHz, double sampleRate,
+                  double bandwidth, BiquadCoefficients& out) {
+    if (type < kFilterLowPass || type > kFilterHighShelf) return false;
+
+    const double A = std::pow(10.0, gainDb * 0.025);
+    const double w0 = freqHz * 6.283185307179586 / sampleRate;
+    const double sn = std::sin(w0);
+    const double cs = std::cos(w0);
+    const double alpha = sn * std::sinh(0.34657359027997264 * bandwidth * w0 / sn);  // ln 2 / 2
+    const double beta = std::sqrt(A + A);
+
+    double b0 = 1, b1 = 0, b2 = 0, a0 = 1, a1 = 0, a2 = 0;
+    switch (type) {
+        case kFilterLowPass:
+            b0 = (1 - cs) / 2, b1 = 1 - cs, b2 = (1 - cs) / 2;
+            a0 = 1 + alpha, a1 = -2 * cs, a2 = 1 - alpha;
+            break;
+        case kFilterHighPass:
+            b0 = (1 + cs) / 2, b1 = -(1 + cs), b2 = (1 + cs) / 2;
+            a0 = 1 + alpha, a1 = -2 * cs, a2 = 1 - alpha;
+            break;
+        case kFilterBandPass:
+            b0 = alpha, b1 = 0, b2 = -alpha;
+            a0 = 1 + alpha, a1 = -2 * cs, a2 = 1 - alpha;
+            break;
+        case kFilterNotch:
+            b0 = 1, b1 = -2 * cs, b2 = 1;
+            a0 = 1 + alpha, a1 = -2 * cs, a2 = 1 - alpha;
+            break;
+        case kFilterPeaking:
+            b0 = 1 + alpha * A, b1 = -2 * cs, b2 = 1 - alpha * A;
+            a0 = 1 + alpha / A, a1 = -2 * cs, a2 = 1 - alpha / A;
+            break;
+        case kFilterLowShelf:
+            b0 = A * ((A + 1) - (A - 1) * cs + beta * sn);
+            b1 = 2 * A * ((A - 1) - (A + 1) * cs);
+            b2 = A * ((A + 1) - (A - 1) * cs - beta * sn);
+            a0 = (A + 1) + (A - 1) * cs + beta * sn;
+            a1 = -2 * ((A - 1) + (A + 1) * cs);
+            a2 = (A + 1) + (A - 1) * cs - beta * sn;
+            break;
+        case kFilterHighShelf:
+            b0 = A * ((A + 1) + (A - 1) * cs + beta * sn);
+            b1 = -2 * A * ((A - 1) + (A + 1) * cs);
+            b2 = A * ((A + 1) + (A - 1) * cs - beta * sn);
+            a0 = (A + 1) - (A - 1) * cs + beta * sn;
+            a1 = 2 * ((A - 1) - (A + 1) * cs);
+            a2 = (A + 1) - (A - 1) * cs - beta * sn;
+            break;
+    }
+    out.c0 = b0 / a0;
+    out.c1 = b1 / a0;
+    out.c2 = b2 / a0;
+    out.c3 = a1 / a0;
+    out.c4 = a2 / a0;
+    return true;
+}

@@ -1,0 +1,43 @@
+#include "engine/FilterMailbox.h"
+
+void FilterMailbox::publish(bool active, const BiquadCoefficients& k) noexcept {
+    for (;;) {
+        Slot& slot = slots_[nextSlot_.fetch_add(1, std::memory_order_relaxed) % kSlots];
+        uint32_t sequence = slot.sequence.load(std::memory_order_relaxed);
+        if ((sequence & 1u) != 0) continue;  // another writer is filling this one
+        if (!slot.sequence.compare_exchange_strong(sequence, sequence + 1,
+                                                   std::memory_order_acquire))
+            continue;
+        slot.active = active;
+        slot.c[0] = k.c0;
+        slot.c[1] = k.c1;
+        slot.c[2] = k.c2;
+        slot.c[3] = k.c3;
+        slot.c[4] = k.c4;
+        slot.sequence.store(sequence + 2, std::memory_order_release);
+        latest_.store(static_cast<uint32_t>(&slot - slots_), std::memory_order_release);
+        version_.fetch_add(1, std::memory_order_release);
+        return;
+    }
+}
+
+bool FilterMailbox::fetch(uint32_t& seen, bool& active, BiquadCoefficients& k) const noexcept {
+    const uint32_t version = version_.load(std::memory_order_acquire);
+    if (version == seen) return false;
+    const Slot& slot = slots_[latest_.load(std::memory_order_acquire)];
+    const uint32_t before = slot.sequence.load(std::memory_order_acquire);
+    if ((before & 1u) != 0) return false;
+    const bool newActive = slot.active;
+    BiquadCoefficients copy;
+    copy.c0 = slot.c[0];
+    copy.c1 = slot.c[1];
+    copy.c2 = slot.c[2];
+    copy.c3 = slot.c[3];
+    copy.c4 = slot.c[4];
+    std::atomic_thread_fence(std::memory_order_acquire);
+    if (slot.sequence.load(std::memory_order_relaxed) != before) return false;  // try next frame
+    active = newActive;
+    k = copy;
+    seen = version;
+    return true;
+}

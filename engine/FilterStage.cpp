@@ -1,0 +1,64 @@
+// The filter's design and its tempo-synchronised modulation: the cutoff is
+// scaled by a slow cosine or sine that steps on a grid, and each step
+// publishes a fresh design to the audio thread.
+#include <cmath>
+
+#include "engine/Timing.h"
+#include "params/Truncate.h"
+#include "plugin/StutterEffect.h"
+
+namespace {
+
+// Grid points per bar for the update modes 2..7 and restart modes 2..6.
+constexpr int32_t kGridDivisions[] = {1, 2, 4, 8, 16, 32};
+
+enum LfoShape : int32_t { kLfoDown = 0, kLfoUp = 1 };
+
+}  // namespace
+
+void StutterEffect::recomputeFilter(bool force) {
+    const bool sliceStartFrame = truncInt(engine.playIndex - engine.sliceStart) == 0;
+    auto gridHit = [this](int32_t mode, int32_t lastGridMode) {
+        if (mode < 2 || mode > lastGridMode) return false;
+        return onGrid(engine.songPosition, engine.hostSampleRate, kGridDivisions[mode - 2],
+                      engine.hostTempo);
+    };
+
+    const int32_t restartMode = settings.filterRestartMode;
+    const bool restartHit = restartMode == 1 ? sliceStartFrame : gridHit(restartMode, 6);
+
+    const int32_t updateMode = settings.filterUpdateMode;
+    bool updateHit = false;
+    if (updateMode == 0) {
+        const int32_t rate = engine.hostSampleRate;
+        updateHit = rate > 0 && engine.engineTicks % rate == 0;  // once a second of engaged time
+    } else if (updateMode == 1) {
+        updateHit = sliceStartFrame;
+    } else {
+        updateHit = gridHit(updateMode, 7);
+    }
+
+    if (!restartHit && !updateHit && !force) return;
+
+    const double freq = stored(kFilterFreq);
+    engine.filterFreqHz = freq * freq * freq * 16000.0;
+    engine.filterGainDb = stored(kFilterGain) * 32.0 - 16.0;
+    engine.filterBandwidth = stored(kFilterQ) + 0.0001;
+    engine.filterFreqHz = filterLfoValue(restartHit) * engine.filterFreqHz + 10.0;
+
+    BiquadCoefficients design;
+    const bool active = designBiquad(settings.filterType, engine.filterGainDb, engine.filterFreqHz,
+                                     engine.filterSampleRate, engine.filterBandwidth, design);
+    filterDesigns.publish(active, design);
+}
+
+double StutterEffect::filterLfoValue(bool restart) {
+    if (restart) engine.filterLfoPhase = 0.0f;
+    engine.filterLfoPhase += stored(kFilterSpeed);
+    const double phase = engine.filterLfoPhase;
+    switch (settings.filterLfoShape) {
+        case kLfoDown: return (std::cos(phase) + 1.0) * 0.5;
+        case kLfoUp: return (std::sin(phase) + 1.0) * 0.5;
+        default: return 1.0;  // no modulation
+    }
+}

@@ -1,0 +1,95 @@
+// The 16 programs: selecting one applies its values through setParameter so
+// that engine, editor and host follow; names; and the two operations that set
+// several parameters at once.
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "params/Truncate.h"
+#include "plugin/StutterEffect.h"
+
+namespace {
+
+// The order in which a program's values are applied. It matters: Length and
+// Offset go first so that the lock taken next gets their ratio, Record goes
+// after everything that shapes the loop it starts.
+constexpr int kProgramApplyOrder[] = {
+    kLength,        kOffset,          kBpmLock,         kMix,
+    kRepeats,       kRelease,         kDirection,       kDivisionNum,
+    kDivisionDenom, kShuffle,         kBitCrush,        kGate,
+    kRepeatLock,    kBpmSync,         kRewind,          kBlend,
+    kLengthQuant,   kRecOffset,       kClear,           kRecord,
+    kModulatorPhase, kModulatorSpeed, kModulatorAmp,    kModulatorMode,
+    kPitch,         kPitchHold,       kPitchRel,        kPitchPhase,
+    kPitchMode,     kFilterFreq,      kFilterQ,         kFilterGain,
+    kFilterType,    kFilterSpeed,     kFilterSpeedSync, kFilterSpeedRestart,
+    kFilterSpeedType, kTouchRec,
+};
+// Rec Sync and the two offset jumps keep their values across program changes.
+static_assert(sizeof kProgramApplyOrder / sizeof kProgramApplyOrder[0] == kNumParams - 3);
+
+constexpr int kRandomizedKnobs[] = {kLength, kOffset,        kDirection,   kBlend,
+                                    kGate,   kDivisionDenom, kDivisionNum, kShuffle};
+
+constexpr float kBarInFrames = 240.0f;  // frames per bar = rate * 240 / tempo (four beats)
+
+}  // namespace
+
+void StutterEffect::setProgram(VstInt32 program) {
+    if (program < 0 || program >= kNumPrograms) return;
+    curProgram = program;
+    if (program != 0) midi.programLearnTarget = program;
+    paramValues[kBpmLock] = 0.0f;
+    paramValues[kRepeatLock] = 0.0f;
+    settings.bpmLockState = 0;
+    const ProgramRecord& record = programs[program];
+    for (int parameter : kProgramApplyOrder) setParameter(parameter, record.value(parameter));
+}
+
+void StutterEffect::setProgramName(char* name) { currentProgram().setName(name); }
+
+void StutterEffect::getProgramName(char* name) {
+    std::memcpy(name, currentProgram().name, kProgramNameSize);
+}
+
+bool StutterEffect::getProgramNameIndexed(VstInt32 /*category*/, VstInt32 index, char* text) {
+    if (!text || index < 0 || index >= kNumPrograms) return false;
+    std::memcpy(text, programs[index].name, kProgramNameSize);
+    return true;
+}
+
+int32_t StutterEffect::setLengthFromTempo(float withOffset, float barFactor) {
+    const VstTimeInfo* time = getTimeInfo(kVstTempoValid);
+    if (!time) return 1;
+    return setLengthFromTempo(withOffset, barFactor, static_cast<float>(time->tempo));
+}
+
+int32_t StutterEffect::setLengthFromTempo(float withOffset, float barFactor, float tempo) {
+    const VstTimeInfo* time = getTimeInfo(kVstPpqPosValid | kVstTempoValid | kVstBarsValid);
+    if (!time) return 1;
+    // No tempo, no bar: a tempo of 0 or below would give no length or an endless one.
+    if (!(tempo > 0.0f)) return 1;
+    const double rate = time->sampleRate > 0.0 ? time->sampleRate : engine.hostSampleRate.load();
+
+    const int32_t base = withOffset != 0.0f ? truncInt(settings.offsetSamples) : 0;
+    auto span = [&](double barFrames) {
+        return truncInt(rate * barFrames / tempo * barFactor) + int64_t{base};
+    };
+    int64_t samples = span(kBarInFrames);
+    engine.filterSampleRate = engine.filterSampleRate != 0 ? truncInt(rate) : 44100;
+    // Halve the span until it fits the longest loop.
+    for (double f = kBarInFrames / 2; static_cast<float>(samples) >= RangeMapper::kMaxLength;
+         f *= 0.5)
+        samples = span(f);
+    setLengthFrames(static_cast<int32_t>(samples));
+    return 0;
+}
+
+void StutterEffect::randomizeKnobs() {
+    for (int parameter : kRandomizedKnobs) {
+        // r / 32767 over the classic 15-bit range of rand, whatever this C
+        // library's RAND_MAX is, so that every value lands inside 0..1.
+        const int r = std::rand() & 0x7FFF;
+        setParameter(parameter, static_cast<float>(r) * 3.0518509e-05f);
+    }
+}

@@ -1,0 +1,93 @@
+#include "plugin/StutterEffect.h"
+
+#include <cstring>
+#include <new>
+
+#include "params/Truncate.h"
+#include "plugin/AEffEditor.h"
+
+namespace {
+
+void copyText(char* destination, const char* source) {
+    std::strncpy(destination, source, kVstMaxTextLen - 1);
+    destination[kVstMaxTextLen - 1] = 0;
+}
+
+}  // namespace
+
+StutterEffect::StutterEffect(audioMasterCallback audioMaster)
+    : AudioEffectX(audioMaster, kNumPrograms, kNumParams) {
+    // Everything the instance will ever use is allocated here, never later.
+    loopBufferLeft = new (std::nothrow) float[kSampleBufferFrames]();
+    loopBufferRight = new (std::nothrow) float[kSampleBufferFrames]();
+    programs = new (std::nothrow) ProgramRecord[kNumPrograms];
+
+    if (VstTimeInfo* time = getTimeInfo(kVstPpqPosValid | kVstTempoValid | kVstBarsValid))
+        takeHostTiming(*time);
+
+    if (programs) {
+        // Rec Sync and the two offset jumps are not applied by setProgram, so
+        // they start from the record's values directly.
+        for (int p = 0; p < kNumParams; ++p) paramValues[p] = programs[0].value(p);
+        writeFactoryPresets();
+        setProgram(0);
+    }
+
+    setNumInputs(2);
+    setNumOutputs(2);
+    canProcessReplacing(true);
+    setUniqueID(kZarvolineId);
+    suspend();
+
+    midi.resetControllerMap();
+    midi.clearNoteProgramMap();
+    filterHistory = BiquadHistory{};
+    engine.glideLength = settings.lengthSamples.load();
+    if (editor) editor->postUpdate();
+}
+
+StutterEffect::~StutterEffect() {
+    delete[] loopBufferLeft;
+    delete[] loopBufferRight;
+    delete[] programs;
+}
+
+void StutterEffect::takeHostTiming(const VstTimeInfo& time) {
+    engine.songPosition = truncInt(time.samplePos);
+    const int32_t rate = truncInt(time.sampleRate);
+    if (rate > 0) engine.hostSampleRate = rate;
+    // A tempo below one beat per minute would later divide by zero: keep the last one.
+    const int32_t tempo = truncInt(time.tempo);
+    if (tempo >= 1) engine.hostTempo = tempo;
+    engine.samplesPerBar =
+        static_cast<int32_t>(int64_t{engine.hostSampleRate} * 240 / engine.hostTempo);
+}
+
+void StutterEffect::resume() {
+    wantEvents(1);
+    getTimeInfo(kVstTempoValid);
+}
+
+bool StutterEffect::getEffectName(char* name) {
+    copyText(name, "Zarvoline");
+    return true;
+}
+
+bool StutterEffect::getVendorString(char* text) {
+    copyText(text, "Velmora");
+    return true;
+}
+
+bool StutterEffect::getProductString(char* text) { return getEffectName(text); }
+
+VstInt32 StutterEffect::canDo(char* text) {
+    static const char* const kCapabilities[] = {"receiveVstEvents", "receiveVstMidiEvent",
+                                                "receiveVstTimeInfo"};
+    for (const char* capability : kCapabilities)
+        if (std::strcmp(text, capability) == 0) return 1;
+    return -1;
+}
+
+void StutterEffect::updateEditorParameter(VstInt32 /*index*/, float /*value*/) {
+    if (editor) editor->postUpdate();
+}
