@@ -79,6 +79,10 @@ public:
     void rewindLoop();
     bool queueDeferredCommand(int32_t kind, int32_t value);
 
+    // MIDI: a note without a program plays the effect at its pitch.
+    void noteTriggerOn(int note);
+    void noteTriggerOff();
+
     void recomputeFilter(bool force);
     double filterLfoValue(bool restart);
 
@@ -103,6 +107,9 @@ protected:
     void runMidiAction(int32_t action);
     void runTempoLength(float tempo);
     void writeFactoryPresets();
+    void handleMidiMessage(uint8_t status, uint8_t data1, uint8_t data2);
+    void handleNote(int note, int velocity);
+    void handleController(int controller, float value);
     void takeHostTiming(const VstTimeInfo& time);
 
     Relaxed<float> paramValues[kNumParams];
