@@ -6,6 +6,7 @@
 #include "resources/artwork/SwitchArt.h"
 
 #include <cmath>
+#include <string>
 
 namespace artwork {
 namespace {
@@ -15,25 +16,13 @@ constexpr int kFaderWidth = 84, kFaderHeight = 20, kFaderPositions = 26;
 constexpr int kFaderCapWidth = 10;
 constexpr int kSmallFieldWidth = 28, kSmallFieldHeight = 16;
 
-// Segments a to g of a seven-segment digit, lit per digit as bits 0 to 6.
-constexpr unsigned char kSegments[kDigits] = {0x3f, 0x06, 0x5b, 0x4f, 0x66, 0x6d, 0x7d, 0x07, 0x7f, 0x6f};
-
-void drawSegment(cairo_t* cr, int segment, Colour colour) {
-    // a top, b upper right, c lower right, d bottom, e lower left, f upper left, g middle
-    static constexpr Box kBoxes[7] = {{1.5, 1, 3, 1}, {4.5, 2, 1, 3.5}, {4.5, 6.5, 1, 3.5}, {1.5, 10, 3, 1},
-                                      {0.5, 6.5, 1, 3.5}, {0.5, 2, 1, 3.5}, {1.5, 5.5, 3, 1}};
-    fillBox(cr, kBoxes[segment], colour);
-}
-
 }  // namespace
 
-void drawDigitStrip(cairo_t* cr, const ArtContext&) {
+void drawDigitStrip(cairo_t* cr, const ArtContext& context) {
+    const TextStyle style{Weight::Bold, 10.0, palette::kEntryText, 0.0};
     forEachImage(cr, kDigits, kDigitHeight, [&](int digit) {
         fillBox(cr, {0, 0, kDigitWidth, kDigitHeight}, palette::kScreen);
-        for (int segment = 0; segment < 7; ++segment) {
-            const bool lit = (kSegments[digit] >> segment) & 1;
-            drawSegment(cr, segment, lit ? palette::kEntryText : palette::kScreenGrid);
-        }
+        context.fonts().drawCentred(cr, style, std::to_string(digit), kDigitWidth * 0.5, kDigitHeight * 0.5);
     });
 }
 

@@ -8,7 +8,7 @@
 
 namespace artwork {
 
-void drawDigitStrip(cairo_t* cr, const ArtContext& context);    // 132: 0 to 9, seven segments
+void drawDigitStrip(cairo_t* cr, const ArtContext& context);    // 132: 0 to 9
 void drawFaderStrip(cairo_t* cr, const ArtContext& context);    // 173: 26 fader positions
 void drawSmallField(cairo_t* cr, const ArtContext& context);    // 177
 

@@ -22,25 +22,28 @@ int run(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <bitmap directory> [--preview <directory>]\n", argv[0]);
         return 2;
     }
-    {
-        const artwork::ArtContext context;
-        artwork::writeAllBitmaps(context, argv[1]);
-        if (argc == 4) artwork::writePreviews(context, argv[3]);
-    }
-    // Hand back the caches of cairo and fontconfig, so that leak checkers see
-    // a clean exit.
-    cairo_debug_reset_static_data();
-    FcFini();
+    const artwork::ArtContext context;
+    artwork::writeAllBitmaps(context, argv[1]);
+    if (argc == 4) artwork::writePreviews(context, argv[3]);
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int runReportingErrors(int argc, char** argv) {
     try {
         return run(argc, argv);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "zarvoline-artwork: %s\n", error.what());
         return 1;
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int status = runReportingErrors(argc, argv);
+    // Hand back the caches of cairo and fontconfig, so that leak checkers see
+    // a clean exit.
+    cairo_debug_reset_static_data();
+    FcFini();
+    return status;
 }

@@ -1,96 +1,53 @@
-// zarvoline-render: an offline host for VST 2 effects. For now it loads the
-// plug-in and prints what a host sees of it.
+// zarvoline-render: an offline host for VST 2 effects. Renders an audio file
+// through a plug-in (Zarvoline unless told otherwise) with a program,
+// parameter values, a tempo and MIDI notes, or shows what a host sees of it.
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <exception>
+#include <span>
 #include <string>
 
-#include "tools/host/PluginLibrary.h"
 #include "tools/render/HostView.h"
+#include "tools/render/LoadedPlugin.h"
+#include "tools/render/Render.h"
+#include "tools/render/RenderError.h"
+#include "tools/render/RenderOptions.h"
 
 namespace {
 
-// A host with a running transport at a fixed tempo and sample rate.
-class RenderHost : public Host {
-public:
-    RenderHost(double sampleRate, double tempo) {
-        time_.sampleRate = sampleRate;
-        time_.tempo = tempo;
-        time_.timeSigNumerator = 4;
-        time_.timeSigDenominator = 4;
-        time_.flags = kVstTransportPlaying | kVstTempoValid | kVstPpqPosValid | kVstBarsValid |
-                      kVstTimeSigValid;
-    }
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+constexpr double kInfoSampleRate = 44100.0;
 
-    VstIntPtr onHostCall(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) override {
-        switch (opcode) {
-            case audioMasterVersion: return 2400;
-            case audioMasterGetTime: return reinterpret_cast<VstIntPtr>(&time_);
-            default: return 0;
-        }
-    }
-
-private:
-    VstTimeInfo time_{};
-};
-
-void usage(std::FILE* out) {
-    std::fprintf(out,
-                 "usage: zarvoline-render --info [--plugin PATH] [--tempo BPM]\n"
-                 "  --info         print the plug-in's name, parameters and programs\n"
-                 "  --plugin PATH  a VST 2 library (default: the Zarvoline built with this tool)\n"
-                 "  --tempo BPM    the host tempo (default 120)\n");
+// Errors are one line, whatever the message carries (a loader's reason
+// may span several).
+void printError(const std::string& message, const char* hint = "") {
+    std::string line = message;
+    for (char& c : line)
+        if (c == '\n' || c == '\r') c = ' ';
+    std::fprintf(stderr, "zarvoline-render: %s%s\n", line.c_str(), hint);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string pluginPath = ZARVOLINE_DEFAULT_PLUGIN;
-    double tempo = 120.0;
-    bool info = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&](const char* what) -> const char* {
-            if (i + 1 >= argc) {
-                std::fprintf(stderr, "zarvoline-render: %s needs %s\n", arg.c_str(), what);
-                std::exit(2);
-            }
-            return argv[++i];
-        };
-        if (arg == "--info") {
-            info = true;
-        } else if (arg == "--plugin") {
-            pluginPath = value("a path");
-        } else if (arg == "--tempo") {
-            tempo = std::atof(value("a tempo in BPM"));
-        } else if (arg == "--help" || arg == "-h") {
-            usage(stdout);
-            return 0;
+    const std::string defaultPlugin = ZARVOLINE_DEFAULT_PLUGIN;
+    try {
+        const RenderOptions options =
+            parseOptions(std::span<char* const>(argv + 1, static_cast<size_t>(argc - 1)), defaultPlugin);
+        if (options.help) {
+            printUsage(stdout, defaultPlugin);
+        } else if (options.info) {
+            LoadedPlugin plugin(options.pluginPath, kInfoSampleRate, options.tempo, options.blockFrames);
+            printHostView(plugin.effect(), stdout);
         } else {
-            std::fprintf(stderr, "zarvoline-render: unknown option %s\n", arg.c_str());
-            usage(stderr);
-            return 2;
+            runRender(options);
         }
+        return 0;
+    } catch (const UsageError& e) {
+        printError(e.what(), " (see --help)");
+        return kExitUsage;
+    } catch (const std::exception& e) {
+        printError(e.what());
+        return kExitFailure;
     }
-    if (!info) {
-        usage(stderr);
-        return 2;
-    }
-
-    std::string error;
-    auto library = PluginLibrary::open(pluginPath, error);
-    if (!library) {
-        std::fprintf(stderr, "zarvoline-render: %s\n", error.c_str());
-        return 1;
-    }
-    RenderHost host(44100.0, tempo);
-    AEffect* effect = host.instantiate(library->entry());
-    if (!effect) {
-        std::fprintf(stderr, "zarvoline-render: the plug-in refused to start\n");
-        return 1;
-    }
-    dispatch(effect, effOpen);
-    printHostView(effect, stdout);
-    dispatch(effect, effClose);
-    return 0;
 }

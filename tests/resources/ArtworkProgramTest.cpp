@@ -1,0 +1,62 @@
+// The committed bitmaps are exactly what the artwork program draws: run it
+// into a fresh folder and compare every file pixel for pixel. After a change
+// to the drawing code, `cmake --build <build> --target artwork` redraws them.
+#include "tests/resources/BitmapFiles.h"
+#include "tests/resources/ExpectedBitmaps.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace artwork::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+int runProgram(const std::string& arguments) {
+    const std::string command = std::string(ZARVOLINE_ARTWORK_PROGRAM) + " " + arguments + " 2>/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class ArtworkProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "zarvoline-artwork-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        directory = pattern;
+    }
+    void TearDown() override {
+        if (!directory.empty()) fs::remove_all(directory);
+    }
+    fs::path directory;
+};
+
+TEST_F(ArtworkProgram, DrawsTheCommittedBitmaps) {
+    ASSERT_EQ(runProgram(directory.string()), 0);
+    for (const ExpectedBitmap& expected : kExpectedBitmaps) {
+        SCOPED_TRACE(expected.id);
+        Surface drawn = readPng((directory / (std::to_string(expected.id) + ".png")).string());
+        Surface committed = loadCommitted(expected.id);
+        ASSERT_NE(drawn, nullptr);
+        ASSERT_NE(committed, nullptr);
+        ASSERT_EQ(cairo_image_surface_get_width(drawn.get()), expected.width);
+        ASSERT_EQ(cairo_image_surface_get_height(drawn.get()), expected.height);
+        EXPECT_EQ(countDifferentPixels(drawn.get(), 0, 0, committed.get(), 0, 0, expected.width, expected.height, 0),
+                  0)
+            << "resources/bitmaps/" << expected.id << ".png is not what the program draws; "
+            << "redraw with the `artwork` target";
+    }
+}
+
+TEST_F(ArtworkProgram, FailsWhenItCannotWrite) {
+    EXPECT_EQ(runProgram((directory / "missing" / "folder").string()), 1);
+    EXPECT_EQ(runProgram(""), 2);
+}
+
+}  // namespace
+}  // namespace artwork::testing

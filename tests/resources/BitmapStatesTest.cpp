@@ -1,0 +1,171 @@
+// Every state of every control can be told apart, knob frames follow the
+// knob's travel, switch images show their own position, and the transparent
+// colour appears exactly where the panel is meant to show through.
+#include "tests/resources/BitmapFiles.h"
+#include "tests/resources/ExpectedBitmaps.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace artwork::testing {
+namespace {
+
+// Two states count as distinguishable when at least this many pixels differ
+// clearly: a lamp lighting up or a cap sinking changes far more.
+constexpr int kClearDifference = 40;
+constexpr int kMinimumChangedPixels = 6;
+
+double luminance(const Pixel& p) { return 0.3 * p.r + 0.59 * p.g + 0.11 * p.b; }
+
+TEST(BitmapStates, EveryImageOfABitmapDiffersFromEveryOther) {
+    for (const ExpectedBitmap& expected : kExpectedBitmaps) {
+        if (expected.images < 2) continue;
+        Surface bitmap = loadCommitted(expected.id);
+        ASSERT_NE(bitmap, nullptr);
+        for (int a = 0; a < expected.images; ++a)
+            for (int b = a + 1; b < expected.images; ++b) {
+                const int changed = countDifferentPixels(bitmap.get(), 0, a * expected.imageHeight, bitmap.get(), 0,
+                                                         b * expected.imageHeight, expected.width,
+                                                         expected.imageHeight, kClearDifference);
+                EXPECT_GE(changed, kMinimumChangedPixels)
+                    << "bitmap " << expected.id << ": images " << a << " and " << b << " look alike";
+            }
+    }
+}
+
+// Frame i of a knob strip points at value i / 18 of the 270-degree travel,
+// clockwise from lower left: the pointer is bright there and the opposite
+// side of the knob is not.
+TEST(BitmapStates, KnobStripFramesPointAlongTheTravel) {
+    constexpr int kFrames = 19, kFrameSize = 25;
+    constexpr double kCentre = kFrameSize * 0.5, kProbeRadius = 7.0;
+    for (int id : {170, 178}) {
+        Surface strip = loadCommitted(id);
+        ASSERT_NE(strip, nullptr);
+        for (int frame = 0; frame < kFrames; ++frame) {
+            const double value = double(frame) / (kFrames - 1);
+            const double angle = 1.25 * std::numbers::pi - 1.5 * std::numbers::pi * value;
+            auto probe = [&](double towards) {
+                const int x = static_cast<int>(std::floor(kCentre + std::cos(towards) * kProbeRadius));
+                const int y = static_cast<int>(std::floor(kCentre - std::sin(towards) * kProbeRadius));
+                return luminance(pixelAt(strip.get(), x, frame * kFrameSize + y));
+            };
+            EXPECT_GT(probe(angle), 140) << "bitmap " << id << " frame " << frame;
+            EXPECT_LT(probe(angle + std::numbers::pi), 100) << "bitmap " << id << " frame " << frame;
+        }
+    }
+}
+
+// The mean brightness of a band of pixels.
+double bandBrightness(cairo_surface_t* bitmap, Rect band) {
+    double sum = 0;
+    for (int y = band.top; y < band.bottom; ++y)
+        for (int x = band.left; x < band.right; ++x) sum += luminance(pixelAt(bitmap, x, y));
+    return sum / (band.width() * band.height());
+}
+
+// The switch's lever, the brightest thing in the picture, stands in the
+// zone that selects the image's position.
+TEST(BitmapStates, SwitchImagesShowTheirOwnPosition) {
+    struct Switch {
+        int id, width, imageHeight, positions;
+        bool horizontal;
+    };
+    for (const Switch& s : {Switch{133, 77, 17, 5, true}, Switch{135, 20, 58, 3, false}}) {
+        Surface bitmap = loadCommitted(s.id);
+        ASSERT_NE(bitmap, nullptr);
+        const double zone = (s.horizontal ? s.width : s.imageHeight) / double(s.positions);
+        for (int image = 0; image < s.positions; ++image) {
+            int brightest = -1;
+            double best = -1;
+            for (int position = 0; position < s.positions; ++position) {
+                const int from = static_cast<int>(std::ceil(zone * position));
+                const int to = static_cast<int>(std::floor(zone * (position + 1)));
+                const int top = image * s.imageHeight;
+                const Rect band = s.horizontal ? Rect{from, top, to, top + s.imageHeight}
+                                               : Rect{0, top + from, s.width, top + to};
+                const double brightness = bandBrightness(bitmap.get(), band);
+                if (brightness > best) best = brightness, brightest = position;
+            }
+            EXPECT_EQ(brightest, image) << "bitmap " << s.id;
+        }
+    }
+}
+
+bool isKeyed(int id) {
+    for (const ExpectedBitmap& expected : kExpectedBitmaps)
+        if (expected.id == id) return expected.redIsTransparent || id == 128;
+    return false;
+}
+
+// Only the knobs and their dots let the panel show through; every other
+// picture covers its whole rectangle, so it has no pixel of its transparent
+// colour (a gap left undrawn would show up here).
+TEST(BitmapStates, OnlyTheKnobsHaveTransparentPixels) {
+    for (const ExpectedBitmap& expected : kExpectedBitmaps) {
+        if (isKeyed(expected.id)) continue;
+        Surface bitmap = loadCommitted(expected.id);
+        ASSERT_NE(bitmap, nullptr);
+        EXPECT_EQ(countPixelsOfColour(bitmap.get(), {0, 0, expected.width, expected.height}, 255, 255, 255), 0)
+            << "bitmap " << expected.id;
+    }
+}
+
+void expectKeyedCornersAndSolidFace(cairo_surface_t* bitmap, int top, int size, int r, int g, int b,
+                                    double solidRadius) {
+    for (int x : {0, size - 1})
+        for (int y : {0, size - 1}) {
+            EXPECT_TRUE(hasColour(pixelAt(bitmap, x, top + y), r, g, b)) << x << "," << y;
+        }
+    const double centre = size * 0.5;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (std::hypot(x + 0.5 - centre, y + 0.5 - centre) <= solidRadius) {
+                EXPECT_FALSE(hasColour(pixelAt(bitmap, x, top + y), r, g, b)) << x << "," << y;
+            }
+}
+
+TEST(BitmapStates, KnobStripsAreRoundOnRed) {
+    constexpr int kFrames = 19, kFrameSize = 25;
+    for (int id : {170, 178}) {
+        SCOPED_TRACE(id);
+        Surface strip = loadCommitted(id);
+        ASSERT_NE(strip, nullptr);
+        for (int frame = 0; frame < kFrames; ++frame)
+            expectKeyedCornersAndSolidFace(strip.get(), frame * kFrameSize, kFrameSize, 255, 0, 0, 10.0);
+    }
+}
+
+TEST(BitmapStates, HandleDotsAreRoundOnRed) {
+    for (int id : {130, 180}) {
+        SCOPED_TRACE(id);
+        Surface dot = loadCommitted(id);
+        ASSERT_NE(dot, nullptr);
+        expectKeyedCornersAndSolidFace(dot.get(), 0, 4, 255, 0, 0, 1.5);
+    }
+}
+
+TEST(BitmapStates, LengthKnobIsRoundOnWhite) {
+    Surface body = loadCommitted(128);
+    ASSERT_NE(body, nullptr);
+    expectKeyedCornersAndSolidFace(body.get(), 0, 58, 255, 255, 255, 27.5);
+}
+
+// The dots must stand out where they run: four pixels in from the rim of
+// the Length knob, over its whole travel, the body is dark.
+TEST(BitmapStates, LengthKnobHasADarkPathForItsDot) {
+    Surface body = loadCommitted(128);
+    ASSERT_NE(body, nullptr);
+    constexpr double kRadius = 29, kInset = 4;
+    for (int step = 0; step <= 20; ++step) {
+        const double alpha = 1.25 * std::numbers::pi - 1.5 * std::numbers::pi * step / 20.0;
+        const int h = static_cast<int>(kRadius + std::cos(alpha) * (kRadius - kInset) + 0.5);
+        const int v = static_cast<int>(kRadius - std::sin(alpha) * (kRadius - kInset) + 0.5);
+        EXPECT_LT(luminance(pixelAt(body.get(), h, v)), 120) << "step " << step;
+    }
+}
+
+}  // namespace
+}  // namespace artwork::testing

@@ -1,0 +1,131 @@
+// A VST 2 effect that only watches its host: it passes audio through and
+// writes every call that matters to the render host into the file named by
+// ZARVOLINE_PROBE_LOG, one line each, so tests can check what the host did:
+//   open / rate R / block N / program P / param I V / mains 0|1 / start / stop / close
+//   events N                  (at effProcessEvents, before the block)
+//   process FRAMES SAMPLEPOS PPQ BARSTART TEMPO RATE FLAGS
+//   event DELTA STATUS DATA1 DATA2 BYTESIZE TYPE   (read again during processReplacing)
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "plugin/vst2.h"
+
+namespace {
+
+constexpr const char* kProgramNames[] = {"Init", "Loud", "Quiet"};
+constexpr const char* kParamNames[] = {"Gain", "Drive"};
+
+struct Probe {
+    AEffect effect{};
+    audioMasterCallback host = nullptr;
+    std::FILE* log = nullptr;
+    VstEvents* pending = nullptr;  // the host's list for the next block
+    int program = 0;
+    float params[2] = {0.5f, 0.0f};
+};
+
+Probe* probeOf(AEffect* effect) { return static_cast<Probe*>(effect->object); }
+
+void copyText(void* ptr, const char* text) {
+    std::snprintf(static_cast<char*>(ptr), kVstMaxTextLen, "%s", text);
+}
+
+void logEvents(Probe& probe) {
+    if (!probe.pending) return;
+    for (VstInt32 i = 0; i < probe.pending->numEvents; ++i) {
+        const VstEvent* event = probe.pending->events[i];
+        const auto* midi = reinterpret_cast<const VstMidiEvent*>(event);
+        std::fprintf(probe.log, "event %d %d %d %d %d %d\n", event->deltaFrames,
+                     static_cast<unsigned char>(midi->midiData[0]),
+                     static_cast<unsigned char>(midi->midiData[1]),
+                     static_cast<unsigned char>(midi->midiData[2]), event->byteSize, event->type);
+    }
+    probe.pending = nullptr;
+}
+
+void processReplacing(AEffect* effect, float** inputs, float** outputs, VstInt32 frames) {
+    Probe& probe = *probeOf(effect);
+    auto* time = reinterpret_cast<VstTimeInfo*>(
+        probe.host(effect, audioMasterGetTime, 0, kVstPpqPosValid | kVstTempoValid | kVstBarsValid, nullptr, 0.0f));
+    if (time)
+        std::fprintf(probe.log, "process %d %.0f %.9f %.9f %.3f %.1f %d\n", frames, time->samplePos,
+                     time->ppqPos, time->barStartPos, time->tempo, time->sampleRate, time->flags);
+    else
+        std::fprintf(probe.log, "process %d no-time\n", frames);
+    logEvents(probe);
+    for (int channel = 0; channel < 2; ++channel)
+        std::memcpy(outputs[channel], inputs[channel], sizeof(float) * static_cast<size_t>(frames));
+}
+
+VstIntPtr dispatcher(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt) {
+    Probe& probe = *probeOf(effect);
+    std::FILE* log = probe.log;
+    switch (opcode) {
+        case effOpen: std::fprintf(log, "open\n"); return 0;
+        case effClose:
+            std::fprintf(log, "close\n");
+            std::fclose(log);
+            delete &probe;
+            return 0;
+        case effSetSampleRate: std::fprintf(log, "rate %.1f\n", opt); return 0;
+        case effSetBlockSize: std::fprintf(log, "block %ld\n", static_cast<long>(value)); return 0;
+        case effMainsChanged: std::fprintf(log, "mains %ld\n", static_cast<long>(value)); return 0;
+        case effStartProcess: std::fprintf(log, "start\n"); return 0;
+        case effStopProcess: std::fprintf(log, "stop\n"); return 0;
+        case effSetProgram:
+            probe.program = static_cast<int>(value);
+            std::fprintf(log, "program %d\n", probe.program);
+            return 0;
+        case effGetProgram: return probe.program;
+        case effGetProgramNameIndexed:
+            if (index < 0 || index >= 3) return 0;
+            copyText(ptr, kProgramNames[index]);
+            return 1;
+        case effGetParamName:
+            if (index >= 0 && index < 2) copyText(ptr, kParamNames[index]);
+            return 0;
+        case effGetEffectName: copyText(ptr, "Probe"); return 1;
+        case effProcessEvents:
+            probe.pending = static_cast<VstEvents*>(ptr);
+            std::fprintf(log, "events %d\n", probe.pending->numEvents);
+            return 1;
+        default: return 0;
+    }
+}
+
+void setParameter(AEffect* effect, VstInt32 index, float value) {
+    Probe& probe = *probeOf(effect);
+    if (index < 0 || index >= 2) return;
+    probe.params[index] = value;
+    std::fprintf(probe.log, "param %d %.6f\n", index, value);
+}
+
+float getParameter(AEffect* effect, VstInt32 index) {
+    return (index >= 0 && index < 2) ? probeOf(effect)->params[index] : 0.0f;
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMasterCallback host) {
+    const char* path = std::getenv("ZARVOLINE_PROBE_LOG");
+    std::FILE* log = path ? std::fopen(path, "w") : nullptr;
+    if (!log) return nullptr;
+    auto* probe = new Probe;
+    probe->host = host;
+    probe->log = log;
+    AEffect& e = probe->effect;
+    e.magic = kEffectMagic;
+    e.dispatcher = dispatcher;
+    e.setParameter = setParameter;
+    e.getParameter = getParameter;
+    e.processReplacing = processReplacing;
+    e.numPrograms = 3;
+    e.numParams = 2;
+    e.numInputs = 2;
+    e.numOutputs = 2;
+    e.flags = effFlagsCanReplacing;
+    e.object = probe;
+    e.uniqueID = fourCharCode('P', 'r', 'o', 'b');
+    return &e;
+}
