@@ -39,8 +39,7 @@ void drawRepeatsCaption(cairo_t* cr, const Fonts& fonts, bool locked) {
     style.tracking = 0.9;
     style.colour = locked ? kLitLegend : palette::kText;
     fonts.draw(cr, style, "REPEATS", 1.0, Fonts::baselineCentredOn(style, cy), Align::Left);
-    drawPadlock(cr, layout::kRepeatLockButton.width() - 4.5, cy - 0.5, locked,
-                locked ? palette::kLampAmber : palette::kLegendDim);
+    if (locked) drawPadlock(cr, layout::kRepeatLockButton.width() - 4.5, cy - 0.5, true, palette::kLampAmber);
 }
 
 void drawDivisionModeBitmap(cairo_t* cr, const ArtContext& context) {

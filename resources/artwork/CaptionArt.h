@@ -12,7 +12,7 @@ namespace artwork {
 // Five division numbers over the five positions of the Division switch,
 // drawn at the origin: 1 2 4 8 16, or 1 3 5 7 9 for the odd series.
 void drawDivisionSeries(cairo_t* cr, const Fonts& fonts, bool oddSeries);
-// REPEATS, at the origin; with a closed lock and lit lettering when locked.
+// REPEATS, at the origin; lit and with a lock beside it when locked.
 void drawRepeatsCaption(cairo_t* cr, const Fonts& fonts, bool locked);
 
 void drawDivisionModeBitmap(cairo_t* cr, const ArtContext& context);

@@ -27,8 +27,8 @@ void drawScreenField(cairo_t* cr, double width, double height, bool arrow) {
     drawGlassSheen(cr, width, height);
     drawBevel(cr, {0, 0, width, height}, palette::kEngraveShadow, palette::kEngraveLight);
     if (arrow)
-        drawTriangle(cr, width - kArrowSpace * 0.5 - 1, height * 0.5 + 0.5, 5, 3, Pointing::Down,
-                     palette::kLegendDim);
+        drawPixelTriangle(cr, static_cast<int>(width - kArrowSpace), static_cast<int>(height * 0.5) - 1, 3, false,
+                          palette::kLegendDim);
 }
 
 void drawLengthDisplay(cairo_t* cr, const ArtContext&) {
@@ -60,7 +60,8 @@ void drawFilterMenuKey(cairo_t* cr, const ArtContext& context) {
     TextStyle style = legend::kCaption;
     style.tracking = 0.8;
     context.fonts().drawCentred(cr, style, "TYPE / SWEEP", face.cx() - 4, face.cy());
-    drawTriangle(cr, face.x + face.w - 6, face.cy() + 0.5, 6, 3.5, Pointing::Down, palette::kText);
+    drawPixelTriangle(cr, static_cast<int>(face.x + face.w) - 10, static_cast<int>(face.cy()) - 1, 4, false,
+                      palette::kText);
 }
 
 }  // namespace artwork

@@ -36,6 +36,13 @@ void drawTriangle(cairo_t* cr, double cx, double cy, double width, double height
     cairo_fill(cr);
 }
 
+void drawPixelTriangle(cairo_t* cr, int left, int top, int rows, bool pointingUp, Colour colour) {
+    for (int row = 0; row < rows; ++row) {
+        const int y = pointingUp ? top + rows - 1 - row : top + row;
+        fillBox(cr, {double(left + row), double(y), double(2 * (rows - row) - 1), 1}, colour);
+    }
+}
+
 void drawPadlock(cairo_t* cr, double cx, double cy, bool locked, Colour colour) {
     // Body: the lower four rows; shackle: an arch above it.
     fillBox(cr, {cx - 2.5, cy - 0.5, 5, 4}, colour);

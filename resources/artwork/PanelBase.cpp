@@ -8,7 +8,9 @@
 #include "resources/artwork/PanelLayout.h"
 #include "resources/artwork/Palette.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace artwork {
 namespace {
@@ -74,6 +76,35 @@ void drawRecesses(cairo_t* cr) {
     drawWell(cr, around(kOffsetJmpBackButton.unionWith(kOffsetJmpFfwButton), 2), 3);
 }
 
+// A perforated grille in the open middle of the panel, as over the vents of
+// a hardware unit: small drilled holes on a staggered grid, centred in a
+// field with rounded ends.
+void drawGrille(cairo_t* cr) {
+    constexpr Box kField{103, 106, 80, 194};
+    constexpr double kPitch = 5.0, kRowPitch = kPitch * 0.866, kHoleRadius = 1.15;
+    const int columns = static_cast<int>(kField.w / kPitch);
+    const int rows = static_cast<int>(kField.h / kRowPitch);
+    const double left = kField.cx() - (columns - 1) * kPitch * 0.5;
+    const double top = kField.cy() - (rows - 1) * kRowPitch * 0.5;
+    for (int row = 0; row < rows; ++row) {
+        const bool shifted = row % 2 == 1;
+        for (int column = 0; column < columns - (shifted ? 1 : 0); ++column) {
+            const double x = left + column * kPitch + (shifted ? kPitch * 0.5 : 0.0);
+            const double y = top + row * kRowPitch;
+            // Round the field's ends off: leave out holes beyond the corners.
+            const double dx = std::max(0.0, std::abs(x - kField.cx()) - (kField.w * 0.5 - 12));
+            const double dy = std::max(0.0, std::abs(y - kField.cy()) - (kField.h * 0.5 - 12));
+            if (std::hypot(dx, dy) > 12) continue;
+            cairo_arc(cr, x, y + 0.6, kHoleRadius, 0, 2 * std::numbers::pi);
+            setColour(cr, palette::kEngraveLight);
+            cairo_fill(cr);
+            cairo_arc(cr, x, y, kHoleRadius, 0, 2 * std::numbers::pi);
+            setColour(cr, palette::kWell.darker(0.4));
+            cairo_fill(cr);
+        }
+    }
+}
+
 void drawKnobScales(cairo_t* cr) {
     const Rect length = layout::kLengthKnob;
     drawKnobScale(cr, {length.centreX(), length.centreY(), 31.5, 34.0, 36.0, 10, -1.0});
@@ -102,6 +133,7 @@ void drawPanelBase(cairo_t* cr) {
     drawTitleBand(cr);
     drawPanelEdge(cr);
     drawRecesses(cr);
+    drawGrille(cr);
     drawKnobScales(cr);
 }
 

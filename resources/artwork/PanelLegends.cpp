@@ -105,12 +105,6 @@ void drawLengthAndOffsetLegends(cairo_t* cr, const Fonts& fonts) {
                      kOffsetJmpBackButton.unionWith(kOffsetJmpFfwButton), 7);
 }
 
-// The open middle of the panel carries the mark, large and faint, like a
-// maker's badge pressed into the plate.
-void drawPlateMark(cairo_t* cr) {
-    drawStutterMark(cr, {94, 148, 80, 52}, palette::kEngraveLight.lighter(0.04), palette::kEngraveLight);
-}
-
 void drawGrooveLegends(cairo_t* cr, const Fonts& fonts) {
     drawCaptionRightOf(cr, fonts, "SHUFFLE", kShuffleKnob);
     drawCaptionRightOf(cr, fonts, "GATE", kGateKnob);
@@ -147,7 +141,6 @@ void drawSoundLegends(cairo_t* cr, const Fonts& fonts) {
 void drawPanelLegends(cairo_t* cr, const ArtContext& context) {
     const Fonts& fonts = context.fonts();
     drawTitle(cr, fonts);
-    drawPlateMark(cr);
     drawLoopLegends(cr, fonts);
     drawRepeatsLegends(cr, fonts);
     drawCaptionKeys(cr, fonts);

@@ -29,8 +29,10 @@ void drawMenuButton(cairo_t* cr, double height, bool open) {
     const Box face = drawKey(cr, kMenuKeyWidth, height, open ? KeyState::Down : KeyState::Up);
     if (open) drawHalo(cr, face.cx(), face.cy(), 6, palette::kLampAmber);
     const Colour colour = open ? palette::kLampAmber.lighter(0.3) : palette::kText;
-    fillBox(cr, {face.cx() - 3.5, face.cy() - 3.5, 7, 1}, colour);
-    drawTriangle(cr, face.cx(), face.cy() + 1.0, 7, 4, Pointing::Down, colour);
+    // A bar over a downward arrow, on whole pixels round the face's centre.
+    const int left = static_cast<int>(face.cx()) - 3, top = static_cast<int>(face.cy()) - 3;
+    fillBox(cr, {double(left), double(top), 7, 1}, colour);
+    drawPixelTriangle(cr, left, top + 2, 4, false, colour);
 }
 
 }  // namespace
@@ -64,12 +66,8 @@ void drawPitchPhaseKey(cairo_t* cr, const ArtContext&) {
         roundedRectPath(cr, {1, top + 1, kPhaseKeyWidth - 2, kPhaseImageHeight - 1}, 1.0);
         setVerticalGradient(cr, top + 1, top + kPhaseImageHeight, palette::kKeyTop, palette::kKeyBottom);
         cairo_fill(cr);
-        // A three-row arrow laid on whole pixels: 5, 3, then 1 wide.
         const Colour colour = up ? palette::kLampAmber.lighter(0.2) : palette::kText;
-        for (int row = 0; row < 3; ++row) {
-            const double y = up ? top + 5 - row : top + 3 + row;
-            fillBox(cr, {2.0 + row, y, 5.0 - 2 * row, 1}, colour);
-        }
+        drawPixelTriangle(cr, 2, static_cast<int>(top) + 3, 3, up, colour);
     }
 }
 
