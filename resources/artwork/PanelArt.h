@@ -18,15 +18,4 @@ void drawPanel(cairo_t* cr, const ArtContext& context);
 // The legends alone, drawn over the bare panel.
 void drawPanelLegends(cairo_t* cr, const ArtContext& context);
 
-// Tick marks around a knob that turns through 270 degrees, clockwise from
-// lower left; `steps` gaps between the ticks, the ends and `emphasised`
-// (a fraction of the travel, or negative for none) drawn longer.
-struct KnobScale {
-    double cx, cy;
-    double innerRadius, outerRadius, majorRadius;
-    int steps;
-    double emphasised;
-};
-void drawKnobScale(cairo_t* cr, const KnobScale& scale);
-
 }  // namespace artwork

@@ -81,6 +81,8 @@ void drawRecesses(cairo_t* cr) {
 // field with rounded ends.
 void drawGrille(cairo_t* cr) {
     constexpr Box kField{103, 106, 80, 194};
+    constexpr double kCornerRadius = 12;
+    // Staggered rows: every hole is one pitch from its six neighbours.
     constexpr double kPitch = 5.0, kRowPitch = kPitch * 0.866, kHoleRadius = 1.15;
     const int columns = static_cast<int>(kField.w / kPitch);
     const int rows = static_cast<int>(kField.h / kRowPitch);
@@ -92,9 +94,9 @@ void drawGrille(cairo_t* cr) {
             const double x = left + column * kPitch + (shifted ? kPitch * 0.5 : 0.0);
             const double y = top + row * kRowPitch;
             // Round the field's ends off: leave out holes beyond the corners.
-            const double dx = std::max(0.0, std::abs(x - kField.cx()) - (kField.w * 0.5 - 12));
-            const double dy = std::max(0.0, std::abs(y - kField.cy()) - (kField.h * 0.5 - 12));
-            if (std::hypot(dx, dy) > 12) continue;
+            const double dx = std::max(0.0, std::abs(x - kField.cx()) - (kField.w * 0.5 - kCornerRadius));
+            const double dy = std::max(0.0, std::abs(y - kField.cy()) - (kField.h * 0.5 - kCornerRadius));
+            if (std::hypot(dx, dy) > kCornerRadius) continue;
             cairo_arc(cr, x, y + 0.6, kHoleRadius, 0, 2 * std::numbers::pi);
             setColour(cr, palette::kEngraveLight);
             cairo_fill(cr);
@@ -102,6 +104,28 @@ void drawGrille(cairo_t* cr) {
             setColour(cr, palette::kWell.darker(0.4));
             cairo_fill(cr);
         }
+    }
+}
+
+// Tick marks around a knob that turns through 270 degrees, clockwise from
+// lower left; `steps` gaps between the ticks, the ends and `emphasised`
+// (a fraction of the travel, or negative for none) drawn longer.
+struct KnobScale {
+    double cx, cy;
+    double innerRadius, outerRadius, majorRadius;
+    int steps;
+    double emphasised;
+};
+
+void drawKnobScale(cairo_t* cr, const KnobScale& scale) {
+    for (int step = 0; step <= scale.steps; ++step) {
+        const double value = double(step) / scale.steps;
+        const bool major = step == 0 || step == scale.steps || std::abs(value - scale.emphasised) < 1e-9;
+        const double outer = major ? scale.majorRadius : scale.outerRadius;
+        const double angle = knobScreenAngle(value);
+        const double c = std::cos(angle), s = std::sin(angle);
+        drawLine(cr, scale.cx + c * scale.innerRadius, scale.cy + s * scale.innerRadius, scale.cx + c * outer,
+                 scale.cy + s * outer, major ? 1.4 : 1.0, major ? palette::kText : palette::kLegendDim);
     }
 }
 
@@ -115,18 +139,6 @@ void drawKnobScales(cairo_t* cr) {
 }
 
 }  // namespace
-
-void drawKnobScale(cairo_t* cr, const KnobScale& scale) {
-    for (int step = 0; step <= scale.steps; ++step) {
-        const double value = double(step) / scale.steps;
-        const bool major = step == 0 || step == scale.steps || std::abs(value - scale.emphasised) < 1e-9;
-        const double outer = major ? scale.majorRadius : scale.outerRadius;
-        const double angle = knobScreenAngle(value);
-        const double c = std::cos(angle), s = std::sin(angle);
-        drawLine(cr, scale.cx + c * scale.innerRadius, scale.cy + s * scale.innerRadius, scale.cx + c * outer,
-                 scale.cy + s * outer, major ? 1.4 : 1.0, major ? palette::kText : palette::kLegendDim);
-    }
-}
 
 void drawPanelBase(cairo_t* cr) {
     drawBrushedFinish(cr);

@@ -3,12 +3,12 @@
 // the transparent colour, and the menus and displays write their text.
 #include "resources/artwork/BitmapCatalogue.h"
 #include "resources/artwork/Blit.h"
+#include "resources/artwork/KnobGeometry.h"
 #include "resources/artwork/PanelLayout.h"
 #include "resources/artwork/Palette.h"
 #include "resources/artwork/Preview.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace artwork {
 namespace {
@@ -42,6 +42,16 @@ constexpr Shown kShown[] = {
     {174, kLengthDisplay, 0, 0, true},      {175, kOffsetDisplay, 0, 0, false},
 };
 
+// How the window's controls place their parts.
+constexpr double kDotInset = 4;           // touch knobs: the dot's path inside the rim
+constexpr int kDotHalf = 2;               // half the 4-pixel dot
+constexpr int kSliderTravel = 68;         // sliders: the handle's left edge moves this far
+constexpr int kHandleWidth = 9, kHandleHeight = 16, kHandleDrop = 1;
+constexpr int kScopeColumns = 96, kScopeBorder = 2, kScopeCentreRow = 18, kScopeCursorBottom = 37;
+constexpr double kMenuFontSize = 11;      // the kit's 12-pixel face
+constexpr double kScopeFontSize = 16;     // the kit's 18-pixel face
+constexpr int kMenuTextInset = 3;
+
 cairo_surface_t* bitmapOf(const BitmapSet& bitmaps, int id) { return bitmaps.at(id).get(); }
 
 void show(cairo_surface_t* window, const BitmapSet& bitmaps, int id, Rect rect, int image, bool transparent) {
@@ -54,18 +64,20 @@ void show(cairo_surface_t* window, const BitmapSet& bitmaps, int id, Rect rect, 
 void showTouchKnob(cairo_surface_t* window, const BitmapSet& bitmaps, int body, Rect rect, double value,
                    bool touch) {
     show(window, bitmaps, body, rect, 0, true);
-    const double radius = rect.width() * 0.5, inset = 4;
-    const double alpha = 1.25 * std::numbers::pi - 1.5 * std::numbers::pi * value;
-    const int h = static_cast<int>(radius + std::cos(alpha) * (radius - inset) + 0.5);
-    const int v = static_cast<int>(radius - std::sin(alpha) * (radius - inset) + 0.5);
-    const Rect dot{rect.left + h - 2, rect.top + v - 2, rect.left + h + 2, rect.top + v + 2};
+    const double radius = rect.width() * 0.5;
+    const double alpha = kKnobStartAngle - kKnobSweep * value;
+    const int h = static_cast<int>(radius + std::cos(alpha) * (radius - kDotInset) + 0.5);
+    const int v = static_cast<int>(radius - std::sin(alpha) * (radius - kDotInset) + 0.5);
+    const Rect dot{rect.left + h - kDotHalf, rect.top + v - kDotHalf, rect.left + h + kDotHalf,
+                   rect.top + v + kDotHalf};
     show(window, bitmaps, touch ? 180 : 130, dot, 0, true);
 }
 
 void showSlider(cairo_surface_t* window, const BitmapSet& bitmaps, Rect rect, double value, bool touch) {
     show(window, bitmaps, 136, rect, 0, false);
-    const int left = rect.left + static_cast<int>(68 * value);
-    show(window, bitmaps, touch ? 181 : 137, {left, rect.top + 1, left + 9, rect.top + 17}, 0, false);
+    const int left = rect.left + static_cast<int>(kSliderTravel * value);
+    const int top = rect.top + kHandleDrop;
+    show(window, bitmaps, touch ? 181 : 137, {left, top, left + kHandleWidth, top + kHandleHeight}, 0, false);
 }
 
 void showScope(cairo_surface_t* window, const BitmapSet& bitmaps, const Fonts& fonts, bool engaged) {
@@ -73,18 +85,21 @@ void showScope(cairo_surface_t* window, const BitmapSet& bitmaps, const Fonts& f
     show(window, bitmaps, 163, picture, engaged ? 1 : 0, false);
     Context cr = makeContext(window);
     cairo_translate(cr.get(), picture.left, picture.top);
-    for (int i = 0; i < 96; ++i) {
+    // A made-up loop: four beats with a quieter tail each.
+    for (int i = 0; i < kScopeColumns; ++i) {
         const double level = 0.55 * std::fabs(std::sin(i * 0.21)) * (i % 24 < 18 ? 1.0 : 0.3);
-        const int y = static_cast<int>(18 * level);
-        cairo_rectangle(cr.get(), i + 2, 18 - y, 1, 2 * y + 1);
+        const int y = static_cast<int>(kScopeCentreRow * level);
+        cairo_rectangle(cr.get(), i + kScopeBorder, kScopeCentreRow - y, 1, 2 * y + 1);
     }
     setColour(cr.get(), palette::kDark);
     cairo_fill(cr.get());
-    cairo_rectangle(cr.get(), engaged ? 50 : 38, 2, 1, 36);
+    const int cursor = kScopeBorder + (engaged ? kScopeColumns / 2 : kScopeColumns * 3 / 8);
+    cairo_rectangle(cr.get(), cursor, kScopeBorder, 1, kScopeCursorBottom - kScopeBorder);
     setColour(cr.get(), palette::kRedKey);
     cairo_fill(cr.get());
     if (engaged)
-        fonts.drawCentred(cr.get(), {Weight::Regular, 16, palette::kScopeText, 0}, "0.35 amt", 50, 20.5);
+        fonts.drawCentred(cr.get(), {Weight::Regular, kScopeFontSize, palette::kScopeText, 0}, "0.35 amt",
+                          picture.width() * 0.5, picture.height() * 0.5);
 }
 
 // The text the window writes over a menu or display.
@@ -106,20 +121,20 @@ void writeTexts(cairo_surface_t* window, const Fonts& fonts, bool engaged) {
     };
     Context cr = makeContext(window);
     for (const Written& text : texts) {
-        const TextStyle style{Weight::Regular, 11, text.colour, 0};
+        const TextStyle style{Weight::Regular, kMenuFontSize, text.colour, 0};
         const char* words = engaged ? text.engaged : text.rest;
         const double baseline = Fonts::baselineCentredOn(style, text.rect.centreY());
         if (text.centred)
             fonts.draw(cr.get(), style, words, text.rect.centreX(), baseline, Align::Centre);
         else
-            fonts.draw(cr.get(), style, words, text.rect.left + 3, baseline, Align::Left);
+            fonts.draw(cr.get(), style, words, text.rect.left + kMenuTextInset, baseline, Align::Left);
     }
     // The tempo field draws its own framed box.
     const Rect tempo = kTempoEntry;
     cairo_rectangle(cr.get(), tempo.left, tempo.top, tempo.width(), tempo.height());
     setColour(cr.get(), palette::kDark);
     cairo_fill(cr.get());
-    fonts.drawCentred(cr.get(), {Weight::Regular, 11, palette::kEntryText, 0}, engaged ? "95.5" : "120.0",
+    fonts.drawCentred(cr.get(), {Weight::Regular, kMenuFontSize, palette::kEntryText, 0}, engaged ? "95.5" : "120.0",
                       tempo.centreX(), tempo.centreY());
 }
 
