@@ -98,9 +98,13 @@ void drawLengthAndOffsetLegends(cairo_t* cr, const Fonts& fonts) {
     drawCaptionRightOf(cr, fonts, "QUANT", kLengthQuantMenu);
     fonts.drawCentred(cr, legend::kHeader, "OFFSET", (kOffsetOpMenu.left + kOffsetDisplay.right) * 0.5,
                       kOffsetDisplay.top - 8);
-    // Offset swings both ways from its centre.
-    fonts.drawCentred(cr, legend::kHeader, "-", kOffsetKnob.left + 4, kOffsetKnob.bottom + 4);
-    fonts.drawCentred(cr, legend::kHeader, "+", kOffsetKnob.right - 4, kOffsetKnob.bottom + 4);
+    // Offset swings both ways from its centre: minus and plus by the ends
+    // of its scale, five pixels wide on whole pixels.
+    const double signY = kOffsetKnob.bottom + 3;
+    const double minusX = kOffsetKnob.left + 2, plusX = kOffsetKnob.right - 7;
+    fillBox(cr, {minusX, signY, 5, 1}, palette::kText);
+    fillBox(cr, {plusX, signY, 5, 1}, palette::kText);
+    fillBox(cr, {plusX + 2, signY - 2, 1, 5}, palette::kText);
     drawCaptionAbove(cr, fonts, legend::kCaption, "JUMP",
                      kOffsetJmpBackButton.unionWith(kOffsetJmpFfwButton), 7);
 }
