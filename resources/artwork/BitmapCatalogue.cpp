@@ -16,7 +16,7 @@ constexpr Colour kWhite = palette::kWhiteKey;
 constexpr Colour kRed = palette::kRedKey;
 
 // Number, width, height, image height, images, transparent colour, drawing.
-constexpr BitmapSpec kCatalogue[] = {
+constexpr BitmapEntry kCatalogue[] = {
     {127, 400, 400, 400, 1, kWhite, drawPanel, "window background"},
     {128, 58, 58, 58, 1, kWhite, drawLengthKnobBody, "Length knob body"},
     {129, 75, 74, 74, 1, kWhite, drawOffsetKnobBody, "Offset knob body"},
@@ -63,11 +63,11 @@ constexpr BitmapSpec kCatalogue[] = {
 
 }  // namespace
 
-std::span<const BitmapSpec> bitmapCatalogue() { return kCatalogue; }
+std::span<const BitmapEntry> bitmapCatalogue() { return kCatalogue; }
 
-const BitmapSpec* findBitmap(int id) {
-    for (const BitmapSpec& spec : kCatalogue)
-        if (spec.id == id) return &spec;
+const BitmapEntry* findBitmap(int id) {
+    for (const BitmapEntry& entry : kCatalogue)
+        if (entry.id == id) return &entry;
     return nullptr;
 }
 

@@ -13,7 +13,7 @@ namespace artwork {
 
 using DrawBitmap = void (*)(cairo_t* cr, const ArtContext& context);
 
-struct BitmapSpec {
+struct BitmapEntry {
     int id;
     int width;
     int height;       // the whole file
@@ -24,7 +24,7 @@ struct BitmapSpec {
     const char* shows;
 };
 
-std::span<const BitmapSpec> bitmapCatalogue();
-const BitmapSpec* findBitmap(int id);  // null for an unknown number
+std::span<const BitmapEntry> bitmapCatalogue();
+const BitmapEntry* findBitmap(int id);  // null for an unknown number
 
 }  // namespace artwork

@@ -54,19 +54,19 @@ Surface flattened(cairo_surface_t* drawing, Colour transparent) {
 
 }  // namespace
 
-Surface renderBitmap(const BitmapSpec& spec, const ArtContext& context) {
-    Surface drawing = makeSurface(CAIRO_FORMAT_ARGB32, spec.width, spec.height);
+Surface renderBitmap(const BitmapEntry& entry, const ArtContext& context) {
+    Surface drawing = makeSurface(CAIRO_FORMAT_ARGB32, entry.width, entry.height);
     {
         Context cr = makeContext(drawing.get());
-        spec.draw(cr.get(), context);
+        entry.draw(cr.get(), context);
     }
-    return flattened(drawing.get(), spec.transparent);
+    return flattened(drawing.get(), entry.transparent);
 }
 
 void writeAllBitmaps(const ArtContext& context, const std::string& directory) {
-    for (const BitmapSpec& spec : bitmapCatalogue()) {
-        Surface picture = renderBitmap(spec, context);
-        writePng(picture.get(), directory + "/" + std::to_string(spec.id) + ".png");
+    for (const BitmapEntry& entry : bitmapCatalogue()) {
+        Surface picture = renderBitmap(entry, context);
+        writePng(picture.get(), directory + "/" + std::to_string(entry.id) + ".png");
     }
 }
 

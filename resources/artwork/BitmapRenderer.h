@@ -11,7 +11,7 @@
 namespace artwork {
 
 // The finished bitmap as an RGB24 surface of the catalogue's size.
-Surface renderBitmap(const BitmapSpec& spec, const ArtContext& context);
+Surface renderBitmap(const BitmapEntry& entry, const ArtContext& context);
 
 // Draws every bitmap and writes it as `<directory>/<number>.png`.
 void writeAllBitmaps(const ArtContext& context, const std::string& directory);

@@ -20,34 +20,34 @@ constexpr int kPanelId = 127;
 constexpr int kPageHeight = 1000;
 
 struct Block {
-    const BitmapSpec* spec;
+    const BitmapEntry* entry;
     int perRow, rows;
 };
 
-Block blockFor(const BitmapSpec& spec, int scale) {
-    const int cell = spec.width * scale + kGap;
-    const int perRow = std::max(1, std::min(spec.images, (kSheetWidth - 2 * kMargin) / cell));
-    return {&spec, perRow, (spec.images + perRow - 1) / perRow};
+Block blockFor(const BitmapEntry& entry, int scale) {
+    const int cell = entry.width * scale + kGap;
+    const int perRow = std::max(1, std::min(entry.images, (kSheetWidth - 2 * kMargin) / cell));
+    return {&entry, perRow, (entry.images + perRow - 1) / perRow};
 }
 
 int blockHeight(const Block& block, int scale) {
-    return kLabelHeight + block.rows * (block.spec->imageHeight * scale + kGap) + kGap;
+    return kLabelHeight + block.rows * (block.entry->imageHeight * scale + kGap) + kGap;
 }
 
 void drawBlock(cairo_t* cr, const Block& block, cairo_surface_t* bitmap, const Fonts& fonts, int scale, int top) {
-    const BitmapSpec& spec = *block.spec;
-    const std::string label = std::to_string(spec.id) + "  " + std::to_string(spec.width) + " x " +
-                              std::to_string(spec.height) + "  " + spec.shows;
+    const BitmapEntry& entry = *block.entry;
+    const std::string label = std::to_string(entry.id) + "  " + std::to_string(entry.width) + " x " +
+                              std::to_string(entry.height) + "  " + entry.shows;
     fonts.draw(cr, {Weight::Bold, 11, palette::kText, 0}, label, kMargin, top + 12, Align::Left);
-    for (int image = 0; image < spec.images; ++image) {
-        const int x = kMargin + (image % block.perRow) * (spec.width * scale + kGap);
-        const int y = top + kLabelHeight + (image / block.perRow) * (spec.imageHeight * scale + kGap);
+    for (int image = 0; image < entry.images; ++image) {
+        const int x = kMargin + (image % block.perRow) * (entry.width * scale + kGap);
+        const int y = top + kLabelHeight + (image / block.perRow) * (entry.imageHeight * scale + kGap);
         cairo_save(cr);
-        cairo_rectangle(cr, x, y, spec.width * scale, spec.imageHeight * scale);
+        cairo_rectangle(cr, x, y, entry.width * scale, entry.imageHeight * scale);
         cairo_clip(cr);
         cairo_translate(cr, x, y);
         cairo_scale(cr, scale, scale);
-        cairo_set_source_surface(cr, bitmap, 0, -image * spec.imageHeight);
+        cairo_set_source_surface(cr, bitmap, 0, -image * entry.imageHeight);
         cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
         cairo_paint(cr);
         cairo_restore(cr);
@@ -72,7 +72,7 @@ void writeEnlargedQuarters(cairo_surface_t* window, const std::string& prefix) {
 
 BitmapSet renderAllBitmaps(const ArtContext& context) {
     BitmapSet bitmaps;
-    for (const BitmapSpec& spec : bitmapCatalogue()) bitmaps[spec.id] = renderBitmap(spec, context);
+    for (const BitmapEntry& entry : bitmapCatalogue()) bitmaps[entry.id] = renderBitmap(entry, context);
     return bitmaps;
 }
 
@@ -80,9 +80,9 @@ std::vector<Surface> composeContactSheets(const BitmapSet& bitmaps, const Fonts&
     // Blocks go onto pages of about a screen's height each.
     std::vector<std::vector<Block>> pages(1);
     int height = kMargin;
-    for (const BitmapSpec& spec : bitmapCatalogue()) {
-        if (spec.id == kPanelId) continue;
-        const Block block = blockFor(spec, scale);
+    for (const BitmapEntry& entry : bitmapCatalogue()) {
+        if (entry.id == kPanelId) continue;
+        const Block block = blockFor(entry, scale);
         if (height + blockHeight(block, scale) > kPageHeight && !pages.back().empty()) {
             pages.emplace_back();
             height = kMargin;
@@ -98,7 +98,7 @@ std::vector<Surface> composeContactSheets(const BitmapSet& bitmaps, const Fonts&
         cairo_paint(cr.get());
         int top = kMargin;
         for (const Block& block : page) {
-            drawBlock(cr.get(), block, bitmaps.at(block.spec->id).get(), fonts, scale, top);
+            drawBlock(cr.get(), block, bitmaps.at(block.entry->id).get(), fonts, scale, top);
             top += blockHeight(block, scale);
         }
         sheets.push_back(std::move(sheet));

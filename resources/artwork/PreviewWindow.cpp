@@ -55,9 +55,9 @@ constexpr int kMenuTextInset = 3;
 cairo_surface_t* bitmapOf(const BitmapSet& bitmaps, int id) { return bitmaps.at(id).get(); }
 
 void show(cairo_surface_t* window, const BitmapSet& bitmaps, int id, Rect rect, int image, bool transparent) {
-    const BitmapSpec& spec = *findBitmap(id);
-    blit(window, bitmapOf(bitmaps, id), rect, 0, image * spec.imageHeight,
-         transparent ? std::optional<Colour>(spec.transparent) : std::nullopt);
+    const BitmapEntry& entry = *findBitmap(id);
+    blit(window, bitmapOf(bitmaps, id), rect, 0, image * entry.imageHeight,
+         transparent ? std::optional<Colour>(entry.transparent) : std::nullopt);
 }
 
 // Body, then the dot on its 270-degree path, as the touch knobs place it.

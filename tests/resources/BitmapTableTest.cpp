@@ -45,18 +45,18 @@ TEST(BitmapTable, ProgramDrawsExactlyTheSet) {
     std::set<int> expectedIds, drawnIds;
     for (const ExpectedBitmap& expected : kExpectedBitmaps) expectedIds.insert(expected.id);
     EXPECT_EQ(expectedIds.size(), std::size_t{kBitmapCount});
-    for (const BitmapSpec& spec : bitmapCatalogue()) {
-        SCOPED_TRACE(spec.id);
-        drawnIds.insert(spec.id);
+    for (const BitmapEntry& entry : bitmapCatalogue()) {
+        SCOPED_TRACE(entry.id);
+        drawnIds.insert(entry.id);
         const ExpectedBitmap* expected = nullptr;
         for (const ExpectedBitmap& candidate : kExpectedBitmaps)
-            if (candidate.id == spec.id) expected = &candidate;
+            if (candidate.id == entry.id) expected = &candidate;
         ASSERT_NE(expected, nullptr);
-        EXPECT_EQ(spec.width, expected->width);
-        EXPECT_EQ(spec.height, expected->height);
-        EXPECT_EQ(spec.imageHeight, expected->imageHeight);
-        EXPECT_EQ(spec.images, expected->images);
-        EXPECT_EQ(spec.transparent.g, expected->redIsTransparent ? 0.0 : 1.0);
+        EXPECT_EQ(entry.width, expected->width);
+        EXPECT_EQ(entry.height, expected->height);
+        EXPECT_EQ(entry.imageHeight, expected->imageHeight);
+        EXPECT_EQ(entry.images, expected->images);
+        EXPECT_EQ(entry.transparent.g, expected->redIsTransparent ? 0.0 : 1.0);
     }
     EXPECT_EQ(drawnIds, expectedIds);
 }
