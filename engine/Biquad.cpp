@@ -1,6 +1,7 @@
 #include "engine/Biquad.h"
 
 #include <cmath>
+#include <initializer_list>
 
 bool designBiquad(int32_t type, double gainDb, double freqHz, double sampleRate,
                   double bandwidth, BiquadCoefficients& out) {
@@ -58,4 +59,17 @@ bool designBiquad(int32_t type, double gainDb, double freqHz, double sampleRate,
     out.c3 = a1 / a0;
     out.c4 = a2 / a0;
     return true;
+}
+
+bool biquadPlayable(const BiquadCoefficients& c, double freqHz, double sampleRate) {
+    if (!(sampleRate > 0.0) || !(freqHz > 0.0) || !(freqHz < sampleRate * 0.5)) return false;
+    for (double k : {c.c0, c.c1, c.c2, c.c3, c.c4})
+        if (!std::isfinite(k)) return false;
+    // The stability triangle of a second-order denominator 1 + c3 z^-1 + c4 z^-2.
+    return std::fabs(c.c4) < 1.0 && std::fabs(c.c3) < 1.0 + c.c4;
+}
+
+bool biquadHistoryFinite(const BiquadHistory& h) {
+    return std::isfinite(h.x1) && std::isfinite(h.x2) && std::isfinite(h.y1) &&
+           std::isfinite(h.y2);
 }

@@ -24,9 +24,15 @@ struct BiquadCoefficients {
 bool designBiquad(int32_t type, double gainDb, double freqHz, double sampleRate,
                   double bandwidth, BiquadCoefficients& out);
 
+// Whether a design can run: a cutoff above 0 and below half the sample rate,
+// finite coefficients, and both poles inside the unit circle.
+bool biquadPlayable(const BiquadCoefficients& c, double freqHz, double sampleRate);
+
 struct BiquadHistory {
     double x1 = 0.0, x2 = 0.0, y1 = 0.0, y2 = 0.0;
 };
+
+bool biquadHistoryFinite(const BiquadHistory& h);
 
 inline double runBiquad(double x, const BiquadCoefficients& c, BiquadHistory& h) {
     const double y = c.c1 * h.x1 + c.c2 * h.x2 + c.c0 * x - c.c3 * h.y1 - c.c4 * h.y2;

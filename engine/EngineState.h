@@ -8,6 +8,12 @@
 #include "params/ParameterIds.h"
 #include "params/Relaxed.h"
 
+// Which way the play cursor runs.
+enum PlayDirection : int32_t { kPlayForward = 0, kPlayBackward = 2 };
+
+// The Direction setting: how each play of a slice runs.
+enum DirectionMode : int32_t { kDirectionForward = 0, kDirectionAlter = 1, kDirectionReverse = 2 };
+
 struct EngineState {
     Relaxed<float> engaged{0.0f};  // 1.0 while switched on by Record, else dry
     Relaxed<int32_t> recordPos{kMaxLoopSamples};

@@ -47,9 +47,38 @@ void StutterEffect::recomputeFilter(bool force) {
     engine.filterFreqHz = filterLfoValue(restartHit) * engine.filterFreqHz + 10.0;
 
     BiquadCoefficients design;
-    const bool active = designBiquad(settings.filterType, engine.filterGainDb, engine.filterFreqHz,
-                                     engine.filterSampleRate, engine.filterBandwidth, design);
+    const double frequency = engine.filterFreqHz;
+    const double rate = engine.filterSampleRate;
+    bool active = designBiquad(settings.filterType, engine.filterGainDb, frequency, rate,
+                               engine.filterBandwidth, design);
+    // A cutoff at or above half the sample rate (Filter freq near the top at a
+    // low rate) has no meaningful design, and out-of-range knob values can
+    // give unstable ones: the stage then lets the signal through unfiltered.
+    if (active && !biquadPlayable(design, frequency, rate)) active = false;
     filterDesigns.publish(active, design);
+}
+
+// Runs the newest design over the replayed signal and, during a crossfade, the
+// outgoing material, all through the one history. Should the history ever go
+// non-finite, it is cleared and the frame's filtered samples are silence.
+void StutterEffect::runFilterStage(EngineFrame& frame) {
+    if (settings.filterType == kFilterOff) return;
+    recomputeFilter(false);
+    if (settings.filterType == kFilterOff) return;
+    filterDesigns.fetch(filterDesignSeen, filterActive, filterRunning);
+    if (!filterActive) return;
+
+    frame.wetL = static_cast<float>(runBiquad(frame.wetL, filterRunning, filterHistory));
+    frame.wetR = static_cast<float>(runBiquad(frame.wetR, filterRunning, filterHistory));
+    if (frame.blending) {
+        frame.oldL = static_cast<float>(runBiquad(frame.oldL, filterRunning, filterHistory));
+        frame.oldR = static_cast<float>(runBiquad(frame.oldR, filterRunning, filterHistory));
+    }
+    if (biquadHistoryFinite(filterHistory) && std::isfinite(frame.wetL) &&
+        std::isfinite(frame.wetR) && std::isfinite(frame.oldL) && std::isfinite(frame.oldR))
+        return;
+    filterHistory = BiquadHistory{};
+    frame.wetL = frame.wetR = frame.oldL = frame.oldR = 0.0f;
 }
 
 double StutterEffect::filterLfoValue(bool restart) {

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <new>
 
-#include "params/Truncate.h"
 #include "plugin/AEffEditor.h"
 
 namespace {
@@ -50,17 +49,6 @@ StutterEffect::~StutterEffect() {
     delete[] loopBufferLeft;
     delete[] loopBufferRight;
     delete[] programs;
-}
-
-void StutterEffect::takeHostTiming(const VstTimeInfo& time) {
-    engine.songPosition = truncInt(time.samplePos);
-    const int32_t rate = truncInt(time.sampleRate);
-    if (rate > 0) engine.hostSampleRate = rate;
-    // A tempo below one beat per minute would later divide by zero: keep the last one.
-    const int32_t tempo = truncInt(time.tempo);
-    if (tempo >= 1) engine.hostTempo = tempo;
-    engine.samplesPerBar =
-        static_cast<int32_t>(int64_t{engine.hostSampleRate} * 240 / engine.hostTempo);
 }
 
 void StutterEffect::resume() {

@@ -8,6 +8,7 @@
 
 #include "engine/Biquad.h"
 #include "engine/DeferredQueue.h"
+#include "engine/EngineFrame.h"
 #include "engine/EngineState.h"
 #include "engine/FilterMailbox.h"
 #include "engine/PitchTable.h"
@@ -86,6 +87,16 @@ public:
     void recomputeFilter(bool force);
     double filterLfoValue(bool restart);
 
+    // The engine's stages and timing, as the audio callback uses them.
+    void refreshHostTiming();
+    int32_t computeSliceLength(bool stepAllowed);
+    int32_t modulateLength(int32_t length, bool stepAllowed);
+    float computePitchRatio();
+    float pitchTableRatio(int32_t index) const;
+    float gateGain(int32_t position, int32_t length) const;
+    float crushSample(float x) const;
+    void runDeferredCommands(int32_t position, int32_t rate, int32_t tempo);
+
     // Read-only views used by tests and the editor.
     const EngineSettings& engineSettings() const { return settings; }
     const EngineState& engineState() const { return engine; }
@@ -111,6 +122,25 @@ protected:
     void handleNote(int note, int velocity);
     void handleController(int controller, float value);
     void takeHostTiming(const VstTimeInfo& time);
+    void takeRateAndTempo(const VstTimeInfo& time);
+
+    // The steps of the audio callback (engine/), in the order they run.
+    VstInt32 runDryFrames(float** inputs, float** outputs, VstInt32 frames);
+    void startEngagedBlock(VstInt32 framesLeft);
+    void processEngagedFrame(EngineFrame& frame, int32_t& readIndex);
+    void recordFrame(const EngineFrame& frame);
+    void decideRestart(EngineFrame& frame, int32_t& readIndex);
+    void restartSlice(EngineFrame& frame, int32_t& readIndex);
+    float restartJump(int32_t len);
+    void guardReadPosition(const EngineFrame& frame, int32_t& readIndex);
+    void startCrossfade(const EngineFrame& frame);
+    void readAndShape(EngineFrame& frame, int32_t readIndex);
+    void runFilterStage(EngineFrame& frame);
+    void mixAndCrossfade(EngineFrame& frame);
+    void advanceCursor(int32_t& readIndex);
+    void reportLevel();
+    // A loop-buffer sample, or silence for an index outside the buffer.
+    float loopSample(const float* buffer, int32_t index) const;
 
     Relaxed<float> paramValues[kNumParams];
     ProgramRecord* programs = nullptr;

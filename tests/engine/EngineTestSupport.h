@@ -1,0 +1,103 @@
+// Helpers of the engine tests: driving the audio callback block by block as a
+// host does, signals whose samples say which input frame they came from, and
+// exact frame counts for the Length and Offset knobs.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "params/ParameterIds.h"
+#include "params/Truncate.h"
+#include "tests/host/TestHost.h"
+
+namespace engine_test {
+
+// A stereo signal, one vector per channel.
+struct Stereo {
+    std::vector<float> left, right;
+
+    explicit Stereo(size_t frames = 0, float value = 0.0f)
+        : left(frames, value), right(frames, value) {}
+    size_t size() const { return left.size(); }
+};
+
+// Frame n of a ramp is n / 2^20 on the left and -n / 2^20 on the right: every
+// sample is exact in float and survives the finest bit crush unchanged, so an
+// output sample names the recorded frame it was read from.
+constexpr double kRampStep = 1.0 / 1048576.0;
+
+inline Stereo ramp(size_t frames, size_t first = 0) {
+    Stereo s(frames);
+    for (size_t i = 0; i < frames; ++i) {
+        s.left[i] = static_cast<float>(static_cast<double>(first + i) * kRampStep);
+        s.right[i] = -s.left[i];
+    }
+    return s;
+}
+
+// The input frame a ramp sample came from.
+inline long rampFrame(float sample) { return std::lround(sample / kRampStep); }
+
+// The Length value that the cube-law curve turns into exactly `frames`.
+inline float lengthValue(int32_t frames) {
+    auto framesOf = [](float v) { return truncInt(static_cast<double>(v) * v * v * 200000.0); };
+    float v = std::cbrt(static_cast<float>(frames) / 200000.0f);
+    for (int i = 0; i < 4096 && framesOf(v) < frames; ++i) v = std::nextafter(v, 2.0f);
+    for (int i = 0; i < 4096 && framesOf(v) > frames; ++i) v = std::nextafter(v, -1.0f);
+    return v;
+}
+
+// The Offset value nearest to `frames` (the knob is a fourth-power curve).
+inline float offsetValue(double frames) {
+    if (frames >= 0.0) return static_cast<float>(std::pow(frames / 5000.0, 0.25) * 0.5 + 0.5);
+    return static_cast<float>(0.5 - std::pow(-frames / 5000.0, 0.25) * 0.5);
+}
+
+// The Repeats value for n plays per slice.
+inline float repeatsValue(int n) { return static_cast<float>(n - 1) / 16.0f; }
+
+// Selections of the stepped parameters, by menu entry.
+inline float recOffsetValue(int mode) { return static_cast<float>(mode) / 9.0f + 0.01f; }
+inline float recSyncValue(int step) { return static_cast<float>(step) / 11.0f + 0.01f; }
+
+// Runs the audio callback over a whole signal in blocks, like a host. When
+// the host's transport plays, its sample position follows the blocks.
+struct Driver {
+    TestHost& host;
+    PluginInstance& plugin;
+
+    Stereo run(const Stereo& input, int32_t blockSize = 512) {
+        Stereo output(input.size(), 0.0f);
+        for (size_t at = 0; at < input.size(); at += static_cast<size_t>(blockSize)) {
+            const auto frames = static_cast<int32_t>(std::min<size_t>(blockSize, input.size() - at));
+            block(input.left.data() + at, input.right.data() + at, output.left.data() + at,
+                  output.right.data() + at, frames);
+        }
+        return output;
+    }
+
+    void block(const float* inL, const float* inR, float* outL, float* outR, int32_t frames) {
+        float* inputs[2] = {const_cast<float*>(inL), const_cast<float*>(inR)};
+        float* outputs[2] = {outL, outR};
+        plugin->processReplacing(plugin.effect(), inputs, outputs, frames);
+        if ((host.time.flags & kVstTransportPlaying) != 0) host.time.samplePos += frames;
+    }
+};
+
+// A fresh instance on program 0 with nothing that shapes the replay: loop
+// length as given, no offset, one play per slice, wet signal only.
+inline void plainLoop(const PluginInstance& plugin, int32_t lengthFrames) {
+    plugin.set(kLength, lengthValue(lengthFrames));
+    plugin.set(kOffset, 0.5f);
+    plugin.set(kRepeats, repeatsValue(1));
+    plugin.set(kMix, 0.0f);
+}
+
+inline long displayedLength(const PluginInstance& plugin) {
+    return std::stol(plugin.display(kLength));
+}
+
+}  // namespace engine_test

@@ -1,0 +1,256 @@
+// The loop recorder and repeat player as a host hears it: real blocks through
+// the AEffect record, with a ramp as input so that every output sample names
+// the recorded frame it was read from.
+#include <gtest/gtest.h>
+
+#include "tests/engine/EngineTestSupport.h"
+
+namespace {
+
+using namespace engine_test;
+
+struct LoopFixture : ::testing::Test {
+    TestHost host;
+    PluginInstance plugin{host};
+    Driver driver{host, plugin};
+};
+
+TEST_F(LoopFixture, FirstPassPlaysWhatIsRecordedInTheSameStepThenRepeats) {
+    plainLoop(plugin, 1000);
+    ASSERT_EQ(displayedLength(plugin), 1000);
+    plugin.set(kRecord, 1.0f);
+    const Stereo in = ramp(3500);
+    const Stereo out = driver.run(in, 512);
+    for (size_t i = 0; i < in.size(); ++i) {
+        ASSERT_EQ(rampFrame(out.left[i]), static_cast<long>(i % 1000)) << i;
+        ASSERT_EQ(out.right[i], -out.left[i]) << i;
+    }
+}
+
+TEST_F(LoopFixture, RecOffsetPlaysThePreRollDryThenStartsAtFrameZero) {
+    // A sixteenth of a bar at 120 BPM and 44100 Hz, and the "1/16 shuffle"
+    // seventeenth.
+    for (const auto& [mode, preRoll] : {std::pair{1, 5512}, std::pair{4, 5188}}) {
+        TestHost freshHost;
+        PluginInstance fresh(freshHost);
+        Driver run{freshHost, fresh};
+        plainLoop(fresh, 22050);
+        fresh.set(kRecOffset, recOffsetValue(mode));
+        fresh.set(kRecord, 1.0f);
+        const Stereo in = ramp(20000, 1);
+        const Stereo out = run.run(in, 300);
+        for (int i = 0; i < preRoll; ++i) ASSERT_EQ(out.left[i], in.left[i]) << mode << " " << i;
+        for (size_t i = preRoll; i < in.size(); ++i)
+            ASSERT_EQ(out.left[i], in.left[i - preRoll]) << mode << " " << i;
+    }
+}
+
+TEST_F(LoopFixture, ABeatRepeatsAndTheOffsetMovesItOnAfterEveryGroup) {
+    plainLoop(plugin, 22050);
+    plugin.set(kRepeats, repeatsValue(4));
+    plugin.set(kRecord, 1.0f);
+    const Stereo in = ramp(200000);
+    Stereo out = driver.run(in);
+    // Offset 0: the first beat over and over.
+    for (size_t i = 0; i < in.size(); i += 7) ASSERT_EQ(rampFrame(out.left[i]), long(i % 22050)) << i;
+
+    // Offset 5000: every fourth restart moves the slice on by 5000 frames.
+    plugin.set(kRecord, 0.0f);
+    plugin.set(kOffset, 1.0f);
+    plugin.set(kRepeats, repeatsValue(4));  // switching on keeps the repeats still due
+    plugin.set(kRecord, 1.0f);
+    out = driver.run(in);
+    for (size_t i = 0; i < in.size(); i += 7) {
+        const long group = static_cast<long>(i / 88200);
+        ASSERT_EQ(rampFrame(out.left[i]), group * 5000 + long(i % 22050)) << i;
+    }
+}
+
+TEST_F(LoopFixture, ReverseRecordsForwardAndLoopsBackwardOnceTheBufferIsFull) {
+    plainLoop(plugin, 1000);
+    plugin.set(kDirection, 0.5f);
+    plugin.set(kRecord, 1.0f);
+    const Stereo in = ramp(kSampleBufferFrames + 6000);
+    const Stereo out = driver.run(in, 4096);
+    for (int i = 0; i < kSampleBufferFrames; i += 13) ASSERT_EQ(rampFrame(out.left[i]), i % 1000);
+    // Looping: every slice runs from its end (frame 1000) down to frame 1.
+    size_t turn = kSampleBufferFrames;
+    while (rampFrame(out.left[turn]) != 1000) ++turn;
+    ASSERT_LT(turn, size_t{kSampleBufferFrames + 1000});
+    for (size_t k = 0; turn + k < out.size(); ++k)
+        ASSERT_EQ(rampFrame(out.left[turn + k]), 1000 - long(k % 1000)) << k;
+}
+
+TEST_F(LoopFixture, AlterPlaysForwardThenBackAndCountsOneRepeatPerCycle) {
+    plainLoop(plugin, 1000);
+    plugin.set(kDirection, 1.0f);
+    plugin.set(kRepeats, repeatsValue(2));
+    plugin.set(kOffset, offsetValue(500));
+    ASSERT_EQ(std::stod(plugin.display(kOffset)), 500.0);
+    plugin.set(kRecord, 1.0f);
+    const Stereo out = driver.run(ramp(6000));
+    std::vector<long> expected;
+    for (long f = 0; f < 1000; ++f) expected.push_back(f);         // forward
+    for (long f = 1000; f > 0; --f) expected.push_back(f);         // back, the restart at the end
+    for (long f = 0; f < 1000; ++f) expected.push_back(f);         // the free turn at the start
+    for (long f = 1000; f > 500; --f) expected.push_back(f);       // second repeat done: moved by 500
+    for (long f = 500; f < 1500; ++f) expected.push_back(f);
+    for (long f = 1500; f > 500; --f) expected.push_back(f);
+    for (size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(rampFrame(out.left[i]), expected[i]) << i;
+}
+
+TEST_F(LoopFixture, ReleasePlaysStraightThroughAndRepeatingResumesWhereTheWindowIs) {
+    plainLoop(plugin, 1000);
+    plugin.set(kRelease, 1.0f);
+    plugin.set(kRecord, 1.0f);
+    const Stereo held = driver.run(ramp(5000));
+    for (size_t i = 0; i < held.size(); ++i) ASSERT_EQ(rampFrame(held.left[i]), long(i)) << i;
+    plugin.set(kRelease, 0.0f);
+    const Stereo let = driver.run(ramp(4000, 5000));
+    for (size_t i = 0; i < let.size(); ++i)
+        ASSERT_EQ(rampFrame(let.left[i]), 5000 + long(i % 1000)) << i;
+}
+
+TEST_F(LoopFixture, GateMutesTheLastQuarterOfEverySliceAtHalfTravel) {
+    plainLoop(plugin, 1000);
+    plugin.set(kGate, 0.5f);
+    plugin.set(kRecord, 1.0f);
+    const Stereo out = driver.run(ramp(3000, 1));
+    for (size_t i = 0; i < out.size(); ++i) {
+        if (i % 1000 < 750)
+            ASSERT_EQ(rampFrame(out.left[i]), long(i % 1000) + 1) << i;
+        else
+            ASSERT_EQ(out.left[i], 0.0f) << i;
+    }
+}
+
+TEST_F(LoopFixture, CoarsestBitCrushLeavesOnlyHalfSteps) {
+    plainLoop(plugin, 1000);
+    plugin.set(kBitCrush, 1.0f);
+    plugin.set(kRecord, 1.0f);
+    Stereo in(2000);
+    const float left[] = {0.7f, 1.0f, 0.49f, -0.99f};
+    const float right[] = {-0.3f, -1.0f, 0.5f, -0.5f};
+    const float crushedLeft[] = {0.5f, 1.0f, 0.0f, -0.5f};
+    const float crushedRight[] = {0.0f, -1.0f, 0.5f, -0.5f};
+    for (size_t i = 0; i < in.size(); ++i) in.left[i] = left[i % 4], in.right[i] = right[i % 4];
+    const Stereo out = driver.run(in);
+    for (size_t i = 0; i < out.size(); ++i) {
+        ASSERT_EQ(out.left[i], crushedLeft[i % 4]) << i;
+        ASSERT_EQ(out.right[i], crushedRight[i % 4]) << i;
+    }
+}
+
+TEST_F(LoopFixture, BlendCrossfadesIntoEachNewSliceOverHalfItsLength) {
+    plainLoop(plugin, 1000);
+    plugin.set(kBlend, 0.5f);
+    plugin.set(kRecord, 1.0f);
+    // New material reads +0.5 (frames 0..999), the outgoing material -0.5.
+    Stereo in(3000, -0.5f);
+    for (int i = 0; i < 1000; ++i) in.left[i] = in.right[i] = 0.5f;
+    const Stereo out = driver.run(in);
+    for (int slice = 1; slice < 3; ++slice) {
+        for (int k = 0; k < 1000; ++k) {
+            const float weight = out.left[slice * 1000 + k] + 0.5f;  // share of the new material
+            const float expected = k < 500 ? static_cast<float>(k + 1) / 500.0f : 1.0f;
+            ASSERT_NEAR(weight, expected, 1e-4) << slice << " " << k;
+        }
+    }
+}
+
+TEST_F(LoopFixture, DoubleSpeedOvertakesTheRecordingAndRewindsToTheStart) {
+    plainLoop(plugin, 100000);
+    plugin.set(kPitchMode, 0.5f);
+    plugin.set(kPitch, 0.625f);  // table entry 72: an octave up
+    plugin.set(kRecord, 1.0f);
+    const Stereo out = driver.run(ramp(2000, 1));
+    int rewinds = 0;
+    for (size_t i = 0; i < out.size(); ++i) {
+        const long frame = rampFrame(out.left[i]) - 1;  // -1: not recorded yet
+        ASSERT_LE(frame, long(i)) << i;                  // never ahead of the recording
+        if (frame == 0) ++rewinds;
+    }
+    // Each rewind lets the reader catch up again after twice the time:
+    // frames 2, 6, 14, 30, ..., 1022.
+    EXPECT_GE(rewinds, 9);
+}
+
+TEST_F(LoopFixture, AFullBufferStopsRecordingOnceAndTheRepeatsGoOn) {
+    plainLoop(plugin, 1000);
+    plugin.set(kRecord, 1.0f);
+    const Stereo in = ramp(kSampleBufferFrames, 1);
+    driver.run(in, 8192);
+    EXPECT_EQ(plugin.get(kRecord), 1.0f);
+    EXPECT_FLOAT_EQ(plugin.get(kStatusRecordedLength), 1.0f);
+
+    const Stereo after = driver.run(Stereo(5000, 0.25f));
+    EXPECT_EQ(plugin.get(kRecord), 0.0f);
+    for (size_t i = 0; i < after.size(); ++i)
+        ASSERT_EQ(rampFrame(after.left[i]), long((kSampleBufferFrames + i) % 1000) + 1) << i;
+}
+
+TEST_F(LoopFixture, RecordUnderRecSyncWaitsForTheGridPoint) {
+    host.time.flags |= kVstTransportPlaying;
+    host.time.samplePos = 1000;
+    plainLoop(plugin, 1000);
+    plugin.set(kRecSync, recSyncValue(3));  // four grid points a bar: every 22050 frames
+    plugin.set(kRecord, 1.0f);
+    EXPECT_EQ(plugin.get(kRecord), 0.0f);  // queued
+    const Stereo in = ramp(25000, 1);
+    const Stereo out = driver.run(in, 512);
+    EXPECT_EQ(plugin.get(kRecord), 1.0f);
+    // The song position reaches 22050 at frame 21050, in the middle of a
+    // block: everything before passes dry, recording starts right there.
+    const size_t start = 22050 - 1000;
+    for (size_t i = 0; i < start + 1000; ++i) ASSERT_EQ(out.left[i], in.left[i]) << i;
+    for (size_t i = start + 1000; i < in.size(); ++i)
+        ASSERT_EQ(out.left[i], in.left[start + (i - start) % 1000]) << i;
+}
+
+TEST_F(LoopFixture, MixSetsWetAgainstDryAndTheEngineRecordsEitherWay) {
+    plainLoop(plugin, 1000);
+    plugin.set(kMix, 1.0f);
+    plugin.set(kRecord, 1.0f);
+    Stereo in = ramp(3000, 1);
+    Stereo out = driver.run(in);
+    for (size_t i = 0; i < in.size(); ++i) ASSERT_EQ(out.left[i], in.left[i]) << i;
+    EXPECT_FLOAT_EQ(plugin.get(kStatusRecordPos), 3000.0f / kSampleBufferFrames);
+
+    plugin.set(kMix, 0.0f);
+    out = driver.run(ramp(1000, 3001));
+    for (size_t i = 0; i < 1000; ++i) ASSERT_EQ(rampFrame(out.left[i]), long(i) + 1) << i;
+}
+
+TEST_F(LoopFixture, AccumulatingProcessAddsTheInputAndLeavesTheEngineAlone) {
+    plainLoop(plugin, 1000);
+    plugin.set(kRecord, 1.0f);
+    driver.run(ramp(700));
+    const float playPos = plugin.get(kStatusPlayPos);
+    const float recordPos = plugin.get(kStatusRecordPos);
+
+    Stereo in(256, 0.25f);
+    Stereo out(256, 0.5f);
+    float* inputs[2] = {in.left.data(), in.right.data()};
+    float* outputs[2] = {out.left.data(), out.right.data()};
+    plugin->process(plugin.effect(), inputs, outputs, 256);
+    for (size_t i = 0; i < 256; ++i) {
+        ASSERT_EQ(out.left[i], 0.75f);
+        ASSERT_EQ(out.right[i], 0.75f);
+        ASSERT_EQ(in.left[i], 0.25f);
+    }
+    EXPECT_EQ(plugin.get(kStatusPlayPos), playPos);
+    EXPECT_EQ(plugin.get(kStatusRecordPos), recordPos);
+}
+
+TEST_F(LoopFixture, SwitchingOffReturnsToDryAndForgetsTheLoop) {
+    plainLoop(plugin, 1000);
+    plugin.set(kRecord, 1.0f);
+    driver.run(ramp(2500));
+    plugin.set(kRecord, 0.0f);
+    EXPECT_EQ(plugin.get(kStatusRecordedLength), 0.0f);
+    const Stereo in = ramp(1000, 7);
+    const Stereo out = driver.run(in);
+    for (size_t i = 0; i < in.size(); ++i) ASSERT_EQ(out.left[i], in.left[i]);
+}
+
+}  // namespace

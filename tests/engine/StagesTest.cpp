@@ -1,0 +1,164 @@
+// The sound-shaping stages on their own: pitch table and vibrato, gate, bit
+// crush, the slice-length modulator, and which filter designs may run.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "engine/Biquad.h"
+#include "engine/Modulator.h"
+#include "engine/PitchStage.h"
+#include "engine/PitchTable.h"
+#include "engine/SampleStages.h"
+
+namespace {
+
+TEST(Stages, PitchKnobSelectsSemitonesAroundUnity) {
+    const PitchTable table;
+    EXPECT_EQ(pitchIndex(0.5f, 0.0f, 0.0f, 0), 60);
+    EXPECT_EQ(pitchIndex(1.0f, 0.0f, 0.0f, 0), 108);
+    EXPECT_EQ(pitchIndex(0.0f, 0.0f, 0.0f, 0), 12);
+    EXPECT_EQ(table.ratio(60), 1.0f);
+    EXPECT_EQ(table.ratio(108), 16.0f);
+    EXPECT_EQ(table.ratio(12), 1.0f / 16.0f);
+    EXPECT_EQ(table.ratio(72), 2.0f);
+    EXPECT_EQ(table.ratio(0), table.ratio(1));    // clamped below
+    EXPECT_EQ(table.ratio(999), table.ratio(255));  // and above
+
+    // Vibrato: Pitch rel 0 gives a period of 2*pi*1000 frames, Pitch hold
+    // 0.5 a depth of 13 semitones; it needs both knobs away from zero.
+    EXPECT_EQ(pitchIndex(0.5f, 0.5f, 0.0f, 1571), 60);
+    EXPECT_EQ(pitchIndex(0.5f, 0.5f, 1e-9f, 0), 60);
+    const float rel = 1e-9f;
+    EXPECT_EQ(pitchIndex(0.5f, 0.5f, rel, 1300), 72);  // 60 + 13 sin 1.3 = 72.5
+    EXPECT_EQ(pitchIndex(0.5f, 0.5f, rel, 4400), 47);  // 60 + 13 sin 4.4 = 47.6
+    EXPECT_EQ(pitchIndex(0.5f, 1.0f, rel, 1300), 84);  // depth 25: 84.1
+}
+
+TEST(Stages, GateSilencesTheTailOfTheSlice) {
+    const float amount = 0.25f;  // Gate 0.5, squared
+    std::vector<int> sounding;
+    for (int position = 0; position < 1000; ++position)
+        if (gateGain(position, 1000, amount) == 1.0f) sounding.push_back(position);
+    ASSERT_EQ(sounding.size(), 750u);
+    EXPECT_EQ(sounding.back(), 749);
+    EXPECT_EQ(gateGain(0, 1000, 1.0f), 1.0f);  // the first frame always sounds
+    EXPECT_EQ(gateGain(1, 1000, 1.0f), 0.0f);
+    EXPECT_EQ(gateGain(999, 1000, 0.0f), 1.0f);
+}
+
+TEST(Stages, BitCrushQuantisesTowardZero) {
+    const double fine = 16777216.0;  // Bit Crush 0: 2^24 steps
+    for (float x : {0.7f, -0.3f, 1e-3f, 0.123456f})
+        EXPECT_LT(std::fabs(crushSample(x, fine, 1.0 / fine) - x), 1.0f / fine);
+    EXPECT_EQ(crushSample(0.7f, 2.0, 0.5), 0.5f);  // Bit Crush 1: half steps
+    EXPECT_EQ(crushSample(-0.3f, 2.0, 0.5), 0.0f);
+    EXPECT_EQ(crushSample(-1.0f, 2.0, 0.5), -1.0f);
+    // Far too loud for the integer range: saturates instead of wrapping round.
+    EXPECT_GT(crushSample(1e6f, fine, 1.0 / fine), 127.0f);
+    EXPECT_LT(crushSample(-1e30f, fine, 1.0 / fine), -127.0f);
+    EXPECT_EQ(crushSample(std::nanf(""), fine, 1.0 / fine), 0.0f);
+}
+
+TEST(Stages, SinAndTanSwingTheLengthWithTheSongPosition) {
+    ModulatorInputs in;
+    in.samplesPerBar = 88200;
+    in.speed = 0.0f;  // one swing per bar
+    in.amount = 0.5f;
+    int32_t step = 0;
+    in.mode = kModulatorSin;
+    in.songPosition = 0;
+    EXPECT_EQ(modulateLength(1000, true, in, step), 1500);  // cos 0 = 1
+    in.songPosition = 44100;
+    EXPECT_EQ(modulateLength(1000, true, in, step), 500);   // half a bar: cos pi = -1
+    in.songPosition = 88200 + 44100;
+    EXPECT_EQ(modulateLength(1000, true, in, step), 500);   // locked to the bar
+    in.speed = 1.0f;  // 17 swings per bar: period 5188
+    in.songPosition = 5188;
+    EXPECT_EQ(modulateLength(1000, true, in, step), 1500);
+
+    in.mode = kModulatorTan;
+    in.speed = 0.0f;
+    in.songPosition = 0;
+    EXPECT_EQ(modulateLength(1000, true, in, step), 1000);  // sin(tan 0) = 0
+    in.songPosition = 11025;                                // tan(pi / 4) = 1
+    EXPECT_EQ(modulateLength(1000, true, in, step), 1000 + static_cast<int>(std::sin(1.0) * 500));
+    EXPECT_EQ(step, 0);  // the table step is not touched
+
+    in.samplesPerBar = 1;  // a period under a frame still works
+    EXPECT_EQ(modulateLength(1000, true, in, step), 1000);
+}
+
+TEST(Stages, TablesDivideTheLengthStepByStepOnTheGrid) {
+    ModulatorInputs in;
+    in.mode = kModulatorOctaves;
+    in.samplesPerBar = 88200;
+    in.stepRate = 4;   // a step every quarter bar
+    in.stepCount = 3;  // Modulator Amp 0.25: entries 0..3
+    int32_t step = 0;
+    std::vector<int32_t> onTheGrid, between;
+    for (int quarter = 0; quarter < 6; ++quarter) {
+        in.songPosition = quarter * 22050;
+        onTheGrid.push_back(modulateLength(8000, true, in, step));  // then steps on
+        in.songPosition += 1;
+        between.push_back(modulateLength(8000, true, in, step));
+    }
+    EXPECT_EQ(onTheGrid, (std::vector<int32_t>{8000, 4000, 2000, 1000, 8000, 4000}));
+    EXPECT_EQ(between, (std::vector<int32_t>{4000, 2000, 1000, 8000, 4000, 2000}));
+
+    in.songPosition = 0;
+    step = 2;
+    EXPECT_EQ(modulateLength(8000, false, in, step), 2000);
+    EXPECT_EQ(step, 2);  // not allowed to step on this call
+
+    step = 3;
+    EXPECT_EQ(modulateLength(60, true, in, step), 7);  // 60 / 8 is under 8 frames
+    EXPECT_EQ(step, 1);
+
+    in.mode = kModulatorMelody;
+    in.stepCount = 12;
+    step = 11;
+    EXPECT_EQ(modulateLength(2000, true, in, step), 100);  // entry 11 divides by 20
+    EXPECT_EQ(step, 0);                                     // and wraps round
+    in.mode = kModulatorMinorArpeggio;
+    step = 2;
+    EXPECT_EQ(modulateLength(3200, false, in, step), 100);
+    in.mode = kModulatorMajorArpeggio;
+    step = 7;
+    EXPECT_EQ(modulateLength(1000, false, in, step), 200);
+    step = 99;  // a step from nowhere reads entry 0
+    EXPECT_EQ(modulateLength(1000, false, in, step), 1000);
+    in.mode = 7;
+    EXPECT_EQ(modulateLength(1000, true, in, step), 1000);
+}
+
+TEST(Stages, OnlyPlayableFilterDesignsRun) {
+    BiquadCoefficients c;
+    ASSERT_TRUE(designBiquad(kFilterLowPass, 0.0, 2010.0, 44100.0, 1.0001, c));
+    EXPECT_TRUE(biquadPlayable(c, 2010.0, 44100.0));
+    EXPECT_NEAR(c.c0 + c.c1 + c.c2, 1.0 + c.c3 + c.c4, 1e-12);  // unity gain at DC
+
+    // At or above half the sample rate there is no meaningful design.
+    for (double freq : {22050.0, 30000.0}) {
+        designBiquad(kFilterLowPass, 0.0, freq, 44100.0, 1.0001, c);
+        EXPECT_FALSE(biquadPlayable(c, freq, 44100.0)) << freq;
+    }
+    ASSERT_TRUE(designBiquad(kFilterPeaking, 16.0, 16010.0, 1000.0, 0.5, c));
+    EXPECT_FALSE(biquadPlayable(c, 16010.0, 1000.0));
+    EXPECT_FALSE(biquadPlayable(c, 100.0, 0.0));
+    EXPECT_FALSE(biquadPlayable(c, -5.0, 44100.0));
+
+    // A negative bandwidth (a Filter Q far below its range) turns the poles
+    // outward: unstable, so not run.
+    designBiquad(kFilterLowPass, 0.0, 1000.0, 44100.0, -3.0, c);
+    EXPECT_FALSE(biquadPlayable(c, 1000.0, 44100.0));
+    designBiquad(kFilterHighShelf, 1e30, 1000.0, 44100.0, 1.0, c);
+    EXPECT_FALSE(biquadPlayable(c, 1000.0, 44100.0));
+
+    BiquadHistory h;
+    EXPECT_TRUE(biquadHistoryFinite(h));
+    h.y2 = std::nan("");
+    EXPECT_FALSE(biquadHistoryFinite(h));
+}
+
+}  // namespace
