@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the Release build, then the same tests under
-# AddressSanitizer with UndefinedBehaviorSanitizer.
+# AddressSanitizer with UndefinedBehaviorSanitizer, then under ThreadSanitizer
+# (where the stress test of the audio and user-interface threads must report
+# nothing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -16,3 +18,5 @@ run_suite() {
 run_suite build
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVOLINE_SANITIZE=address,undefined
+TSAN_OPTIONS=halt_on_error=1 \
+  run_suite build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVOLINE_SANITIZE=thread

@@ -1,0 +1,104 @@
+// Two threads at once, as in every host: the audio thread processes blocks
+// (with automation and MIDI between them) while the user-interface thread
+// moves knobs, switches programs and sends the editor's commands. Under the
+// thread sanitizer this must report nothing; in every build the output must
+// stay finite and within -1..1, and nothing may crash.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <random>
+#include <thread>
+
+#include "tests/engine/EngineTestSupport.h"
+
+#if defined(__SANITIZE_THREAD__)
+// Any report fails the test at once.
+extern "C" const char* __tsan_default_options() { return "halt_on_error=1:second_deadlock_stack=1"; }
+#endif
+
+namespace {
+
+using namespace engine_test;
+
+constexpr int kAudioBlocks = 3000;
+constexpr int kUiActions = 20000;
+
+// A note or controller message in the host's layout.
+struct OneEvent {
+    VstInt32 numEvents = 1;
+    VstIntPtr reserved = 0;
+    VstEvent* events[2] = {};
+    VstMidiEvent midi{};
+
+    void set(uint8_t status, uint8_t data1, uint8_t data2) {
+        midi.type = kVstMidiType;
+        midi.byteSize = sizeof(VstMidiEvent);
+        midi.midiData[0] = static_cast<char>(status);
+        midi.midiData[1] = static_cast<char>(data1);
+        midi.midiData[2] = static_cast<char>(data2);
+        events[0] = reinterpret_cast<VstEvent*>(&midi);
+    }
+};
+
+// The user-interface thread: knobs, programs, and the editor's commands.
+void userInterface(const PluginInstance& plugin, std::atomic<bool>& audioDone) {
+    std::mt19937 random(99);
+    std::uniform_real_distribution<float> knob(0.0f, 1.0f);
+    for (int i = 0; i < kUiActions && !audioDone.load(std::memory_order_relaxed); ++i) {
+        switch (i % 10) {
+            case 0: plugin.setProgram(static_cast<VstInt32>(random() % kNumPrograms)); break;
+            case 1: plugin.set(kCmdOffsetOp, static_cast<float>(random() % 7)); break;
+            case 2: plugin.set(kCmdLengthOp, static_cast<float>(random() % 7)); break;
+            case 3: plugin.set(kCmdLearnKnob, static_cast<float>(random() % kNumParams)); break;
+            case 4: plugin.set(kCmdMidiAction, static_cast<float>(random() % 6)); break;
+            case 5: plugin.set(kCmdTempoLength, 40.0f + static_cast<float>(random() % 300)); break;
+            case 6: plugin.set(random() % 2 ? kClear : kRewind, 1.0f); break;
+            case 7: plugin.set(kRecord, random() % 3 ? 1.0f : 0.0f); break;
+            default: plugin.set(static_cast<VstInt32>(random() % kNumParams), knob(random)); break;
+        }
+        if (i % 50 == 0) {
+            (void)plugin.display(static_cast<VstInt32>(random() % kNumParams));
+            (void)plugin.get(kStatusPlayPos);
+        }
+    }
+}
+
+TEST(ThreadStress, UserInterfaceAndAudioThreadsTogether) {
+    TestHost host;
+    host.recordCalls = false;
+    host.time.flags |= kVstTransportPlaying;
+    PluginInstance plugin(host);
+    plugin.set(kRecord, 1.0f);
+
+    std::atomic<bool> audioDone{false};
+    std::thread ui(userInterface, std::cref(plugin), std::ref(audioDone));
+
+    Driver driver{host, plugin};
+    std::mt19937 random(17);
+    std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
+    Stereo in(1024), out(1024);
+    OneEvent event;
+    long badSamples = 0;
+    for (int block = 0; block < kAudioBlocks; ++block) {
+        // Automation and MIDI arrive between blocks on the audio thread.
+        plugin.set(static_cast<VstInt32>(random() % kNumParams), noise(random) * 0.5f + 0.5f);
+        if (block % 7 == 0) {
+            const uint8_t kinds[] = {0x90, 0x80, 0xB0, 0xE0};
+            event.set(kinds[random() % 4], static_cast<uint8_t>(40 + random() % 40),
+                      static_cast<uint8_t>(random() % 128));
+            plugin.dispatch(effProcessEvents, 0, 0, &event);
+        }
+        const auto frames = static_cast<int32_t>(1 + random() % 1024);
+        for (int32_t i = 0; i < frames; ++i) in.left[i] = noise(random), in.right[i] = noise(random);
+        driver.block(in.left.data(), in.right.data(), out.left.data(), out.right.data(), frames);
+        for (int32_t i = 0; i < frames; ++i)
+            for (float x : {out.left[i], out.right[i]})
+                if (!std::isfinite(x) || std::fabs(x) > 1.0f) ++badSamples;
+    }
+    audioDone = true;
+    ui.join();
+    EXPECT_EQ(badSamples, 0);
+}
+
+}  // namespace
