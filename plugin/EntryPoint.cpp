@@ -12,7 +12,7 @@ AEffect* createInstance(audioMasterCallback audioMaster) noexcept {
     try {
         auto* instance = new (std::nothrow) StutterEffectEdit(audioMaster);
         if (!instance) return nullptr;
-        if (!instance->constructedWhole() || StutterEffectEdit::editorCreationFailed) {
+        if (!instance->constructedWhole() || !instance->getEditor()) {
             delete instance;
             return nullptr;
         }

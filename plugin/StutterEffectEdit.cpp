@@ -1,12 +1,20 @@
 #include "plugin/StutterEffectEdit.h"
 
-#include "plugin/AEffEditor.h"
+#include <new>
 
-std::atomic<bool> StutterEffectEdit::editorCreationFailed{false};
+#include "editor/StutterEditor.h"
 
 StutterEffectEdit::StutterEffectEdit(audioMasterCallback audioMaster)
     : StutterEffect(audioMaster) {
     setUniqueID(kZarvolineId);
+    // The editor attaches itself; without memory for it there is none, and
+    // the entry point refuses the instance.
+    new (std::nothrow) StutterEditor(this);
+}
+
+StutterEffectEdit::~StutterEffectEdit() {
+    // The window goes while the plug-in it shows is still whole.
+    if (editor) editor->close();
 }
 
 void StutterEffectEdit::setParameter(VstInt32 index, float value) {

@@ -7,8 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libsndfile1-dev
-  libx11-dev libxext-dev libcairo2-dev libfontconfig-dev fonts-liberation
-  xvfb libxtst-dev
+  libx11-dev libxext-dev libcairo2-dev libfontconfig-dev fonts-liberation fonts-urw-base35
+  xvfb libxtst-dev libxres-dev
 )
 
 missing=()

@@ -93,13 +93,21 @@ TEST(Dispatcher, EverythingElseAnswersZeroAndChangesNothing) {
     EXPECT_EQ(inputs, nullptr);
     EXPECT_EQ(outputs, nullptr);
 
-    // No editor yet: the editor opcodes answer 0 and do nothing.
-    ERect* rect = reinterpret_cast<ERect*>(&plugin);
-    EXPECT_EQ(plugin.dispatch(effEditGetRect, 0, 0, &rect), 0);
+    // The editor's size is known before any window exists; without a
+    // parent window none is made, and the window opcodes do nothing.
+    ERect* rect = nullptr;
+    EXPECT_EQ(plugin.dispatch(effEditGetRect, 0, 0, &rect), 1);
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(rect->top, 0);
+    EXPECT_EQ(rect->left, 0);
+    EXPECT_EQ(rect->bottom, 400);
+    EXPECT_EQ(rect->right, 400);
+    EXPECT_EQ(plugin.dispatch(effEditGetRect, 0, 0, nullptr), 0);
     for (VstInt32 opcode : {effEditOpen, effEditClose, effEditIdle, effEditKeyDown, effEditKeyUp,
-                            effSetEditKnobMode, effEditDraw, effEditMouse, effEditKey, effEditTop,
-                            effEditSleep})
+                            effEditDraw, effEditMouse, effEditKey, effEditTop, effEditSleep})
         EXPECT_EQ(plugin.dispatch(opcode, 'a', 1, nullptr, 0.0f), 0) << opcode;
+    EXPECT_EQ(plugin.dispatch(effSetEditKnobMode, 0, 2), 1);
+    EXPECT_EQ(plugin.dispatch(effSetEditKnobMode, 0, 0), 1);
 
     const float before = plugin.get(kLength);
     for (VstInt32 opcode : std::initializer_list<VstInt32>{effGetVu, effString2Parameter, effCopyProgram, effGetInputProperties,

@@ -45,7 +45,7 @@ TEST(Shell, RecordValuesOfAFreshInstance) {
     EXPECT_EQ(plugin->numParams, 41);
     EXPECT_EQ(plugin->numInputs, 2);
     EXPECT_EQ(plugin->numOutputs, 2);
-    EXPECT_EQ(plugin->flags, effFlagsCanReplacing);  // the editor is attached later
+    EXPECT_EQ(plugin->flags, effFlagsHasEditor | effFlagsCanReplacing);  // 17
     EXPECT_EQ(plugin->uniqueID, fourCharCode('Q', 'L', 'X', 'A'));
     EXPECT_EQ(plugin->version, 1);
     EXPECT_EQ(plugin->initialDelay, 0);

@@ -1,0 +1,65 @@
+// The plug-in's window: a fixed 400 x 400 panel painted from the library's
+// bitmaps, holding the controls through which the effect is played. It exists
+// as long as the plug-in does; its window only between the host's open and
+// close requests. Every control reports to it (it is their listener), and the
+// plug-in tells it of every parameter change through setParameter.
+#pragma once
+
+#include "editor/DisplayContext.h"
+#include "editor/ParameterChanges.h"
+#include "params/RangeMapper.h"
+#include "params/Relaxed.h"
+#include "widgets/AEffGUIEditor.h"
+#include "widgets/ControlListener.h"
+
+class Bitmap;
+class TextEntry;
+
+class StutterEditor : public AEffGUIEditor, public ControlListener {
+public:
+    static constexpr int kWidth = 400;
+    static constexpr int kHeight = 400;
+    static constexpr int kBackgroundBitmap = 127;
+
+    explicit StutterEditor(AudioEffectX* effect);
+    ~StutterEditor() override;
+
+    bool open(void* window) override;
+    void close() override;
+    // Called from any thread, the audio thread included: only notes what
+    // changed; the next idle pass applies it.
+    void setParameter(VstInt32 index, float value) override;
+    void valueChanged(DrawContext& context, Control* control) override;
+
+    // Asks the host for its tempo and sample rate (120 BPM and 44100 Hz
+    // when it gives none) and derives the samples per bar.
+    void refreshTimeInfo();
+    // The tempo at which the loop span (Length minus Offset, in whole
+    // samples) is one 4/4 bar, halved until it is 240 BPM or less; 0 for a
+    // span under one sample.
+    float tempoFromLoop(float lengthValue, float offsetValue) const;
+    // Puts the tempo of the current loop into the tempo field, if there is one.
+    void refreshTempoText();
+
+    const DisplayContext& displayContext() const { return display; }
+    int isOpened() const { return opened; }
+    int getTouchRecMode() const { return touchRecMode; }
+    float latestLevel() const { return level; }
+
+protected:
+    // Applies the changes noted by setParameter, on the thread that idles.
+    void update() override;
+    void applyChange(int index);
+
+    // The controls of the window; the frame owns them, and they are absent
+    // while the window is closed.
+    TextEntry* tempoEntry = nullptr;
+
+    RangeMapper rangeMapper;
+    Bitmap* background;
+    Relaxed<int> opened{0};
+    Relaxed<int> touchRecMode{0};
+    DisplayContext display;
+    ParameterChanges changes;
+    Relaxed<float> level{0.0f};  // the latest level report
+};

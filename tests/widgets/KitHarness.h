@@ -1,0 +1,72 @@
+// A headless editor for testing the kit: a plug-in object whose host calls
+// are recorded, an editor attached to it with a headless frame, a listener
+// that records every report, and the mouse and keys a user would use.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "plugin/AudioEffectX.h"
+#include "widgets/AEffGUIEditor.h"
+#include "widgets/Control.h"
+#include "widgets/EditorFrame.h"
+#include "widgets/MouseButtons.h"
+
+struct Report {
+    int tag;
+    float value;
+    int buttons;  // what the context said was held at the report
+};
+
+class RecordingListener : public ControlListener {
+public:
+    void valueChanged(DrawContext& context, Control* control) override {
+        reports.push_back({control->getTag(), control->getValue(), context.getMouseButtons()});
+    }
+    std::vector<Report> reports;
+};
+
+struct HostCallRecord {
+    VstInt32 opcode;
+    VstInt32 index;
+};
+
+class KitHarness {
+public:
+    explicit KitHarness(PlatformWindowFactory factory = nullptr, void* parent = nullptr);
+    ~KitHarness();
+
+    EditorFrame& frame() { return *editor->getFrame(); }
+    DrawContext& context() { return frame().context(); }
+    // Adds a view to the frame (which takes it over) and returns it.
+    template <typename V>
+    V* add(V* view) {
+        frame().addView(view);
+        return view;
+    }
+
+    void press(Point where, int buttons = kLButton) { frame().onMouseDown(where, buttons); }
+    void move(Point where, int buttons = kLButton) { frame().onMouseMoved(where, buttons); }
+    void release(Point where, int buttons = 0) { frame().onMouseUp(where, buttons); }
+    void click(Point where, int buttons = kLButton) {
+        press(where, buttons);
+        release(where, buttons & ~kAnyMouseButton);
+    }
+    bool key(unsigned char virt, int character = 0, unsigned char modifier = 0);
+    void type(const char* text);
+    void idle() { editor->idle(); }
+
+    // Host calls of the given kind, in order.
+    std::vector<HostCallRecord> hostCalls(VstInt32 opcode) const;
+    std::vector<VstInt32> editOpcodes() const;  // begin and end edits and automation, in order
+
+    RecordingListener listener;
+    std::vector<HostCallRecord> calls;
+    std::unique_ptr<AudioEffectX> effect;
+    AEffGUIEditor* editor;  // owned by the effect
+};
+
+// A bitmap of `images` stacked images of `width` x `imageHeight`, image i
+// filled with colourOfImage(i).
+Bitmap* makeStrip(int width, int imageHeight, int images);
+Color colourOfImage(int index);

@@ -1,0 +1,158 @@
+// The strip knob as a user drags, wheels and types at it, and what the host
+// and the listener hear of it.
+#include <gtest/gtest.h>
+
+#include "tests/widgets/KitHarness.h"
+#include "widgets/StripKnob.h"
+#include "widgets/VirtualKeys.h"
+#include "widgets/headless/HeadlessWindow.h"
+
+namespace {
+
+constexpr int kTag = 21;
+constexpr Rect kKnobRect{100, 100, 125, 125};
+constexpr Point kCentre{112, 112};
+
+struct KnobTest : ::testing::Test {
+    KitHarness kit;
+    StripKnob* knob = nullptr;
+
+    void SetUp() override {
+        Bitmap* strip = makeStrip(25, 25, 19);
+        knob = kit.add(new StripKnob(kKnobRect, &kit.listener, kTag, 19, 25, strip));
+        strip->forget();
+        knob->setValue(0.2f);
+        kit.idle();
+        kit.editor->setKnobMode(2);  // linear
+    }
+    void TearDown() override { kit.editor->setKnobMode(0); }
+};
+
+TEST_F(KnobTest, APressWithoutTheLeftButtonReportsOnceAndChangesNothing) {
+    for (int buttons : {int{kRButton}, int{kMButton}, kRButton | kShift}) {
+        kit.listener.reports.clear();
+        kit.press(kCentre, buttons);
+        kit.release(kCentre, 0);
+        ASSERT_EQ(kit.listener.reports.size(), 1u) << buttons;
+        EXPECT_EQ(kit.listener.reports[0].tag, kTag);
+        EXPECT_EQ(kit.listener.reports[0].buttons, buttons);
+        EXPECT_FLOAT_EQ(knob->getValue(), 0.2f);
+    }
+    EXPECT_TRUE(kit.editOpcodes().empty());  // no edit for the host
+}
+
+TEST_F(KnobTest, LinearDragIsBracketedForTheHostAndReportsOnceMoreWhenLetGo) {
+    kit.press(kCentre);
+    EXPECT_TRUE(kit.listener.reports.empty());  // nothing moved yet
+    for (int dy = 10; dy <= 100; dy += 10) kit.move(kCentre.offset(0, -dy));
+    EXPECT_NEAR(knob->getValue(), 0.7f, 1e-5);  // 100 pixels up: half the range
+    EXPECT_EQ(kit.listener.reports.size(), 10u);
+    for (const Report& report : kit.listener.reports) EXPECT_EQ(report.buttons, kLButton);
+
+    kit.release(kCentre.offset(0, -100));
+    ASSERT_EQ(kit.listener.reports.size(), 11u);
+    EXPECT_EQ(kit.listener.reports.back().buttons, 0);  // the knob was let go
+    EXPECT_NEAR(kit.listener.reports.back().value, 0.7f, 1e-5);
+
+    const auto begins = kit.hostCalls(audioMasterBeginEdit);
+    const auto ends = kit.hostCalls(audioMasterEndEdit);
+    ASSERT_EQ(begins.size(), 1u);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(begins[0].index, kTag);
+    EXPECT_EQ(ends[0].index, kTag);
+    EXPECT_FALSE(kit.frame().isTracking());
+    // Right and down count as well: 30 right, 30 down leaves it where it was.
+    kit.press(kCentre);
+    kit.move(kCentre.offset(30, 30));
+    kit.release(kCentre.offset(30, 30));
+    EXPECT_NEAR(knob->getValue(), 0.7f, 1e-5);
+}
+
+TEST_F(KnobTest, ShiftMakesTheDragSlowerWithoutAJump) {
+    kit.press(kCentre, kLButton | kShift);
+    kit.move(kCentre.offset(0, -100), kLButton | kShift);
+    EXPECT_NEAR(knob->getValue(), 0.2f + 1.0f / 3.0f, 1e-5);  // 300 pixels for the range
+    // Letting Shift go changes nothing until the pointer moves; from there
+    // on the knob moves 200 pixels per range, without a jump.
+    kit.move(kCentre.offset(0, -100), kLButton);
+    EXPECT_NEAR(knob->getValue(), 0.2f + 1.0f / 3.0f, 1e-5);
+    kit.move(kCentre.offset(0, -120), kLButton);
+    EXPECT_NEAR(knob->getValue(), 0.6f, 1e-5);
+    kit.move(kCentre.offset(0, -140), kLButton);
+    EXPECT_NEAR(knob->getValue(), 0.7f, 1e-5);
+    kit.release(kCentre.offset(0, -140));
+}
+
+TEST_F(KnobTest, ValueIsClampedAndControlClickSetsTheDefault) {
+    kit.press(kCentre);
+    kit.move(kCentre.offset(0, -400));
+    EXPECT_FLOAT_EQ(knob->getValue(), 1.0f);
+    kit.release(kCentre.offset(0, -400));
+
+    knob->setDefaultValue(0.25f);
+    kit.listener.reports.clear();
+    kit.calls.clear();
+    kit.click(kCentre, kLButton | kControl);
+    EXPECT_FLOAT_EQ(knob->getValue(), 0.25f);
+    EXPECT_EQ(kit.listener.reports.size(), 1u);
+    kit.click(kCentre, kLButton | kControl);  // already there: no report
+    EXPECT_EQ(kit.listener.reports.size(), 1u);
+    EXPECT_TRUE(kit.editOpcodes().empty());
+}
+
+TEST_F(KnobTest, CircularModeFollowsTheAngleAndAltSwapsTheModes) {
+    kit.editor->setKnobMode(0);
+    kit.press({112, 100});  // straight above the centre
+    EXPECT_NEAR(knob->getValue(), 0.5f, 0.02f);
+    kit.move({124, 112});  // right: three quarters of the way
+    EXPECT_NEAR(knob->getValue(), 5.0f / 6.0f, 0.02f);
+    // Through the gap at the bottom to the minimum side: pinned at the maximum.
+    kit.move({103, 124});
+    EXPECT_FLOAT_EQ(knob->getValue(), 1.0f);
+    kit.release({103, 124});
+
+    knob->setValue(0.2f);
+    kit.press(kCentre, kLButton | kAlt);  // circular mode with Alt drags linearly
+    kit.move(kCentre.offset(0, -50), kLButton | kAlt);
+    EXPECT_NEAR(knob->getValue(), 0.45f, 1e-5);
+    kit.release(kCentre.offset(0, -50));
+    kit.editor->setKnobMode(2);
+    kit.press({112, 100}, kLButton | kAlt);  // and linear mode with Alt circularly
+    EXPECT_NEAR(knob->getValue(), 0.5f, 0.02f);
+    kit.release({112, 100});
+}
+
+TEST_F(KnobTest, WheelAndArrowKeysStepByTheIncrement) {
+    kit.frame().onWheel(kCentre, 1.0f, 0);
+    EXPECT_NEAR(knob->getValue(), 0.3f, 1e-6);
+    kit.frame().onWheel(kCentre, -2.0f, kShift);
+    EXPECT_NEAR(knob->getValue(), 0.28f, 1e-6);
+    ASSERT_EQ(kit.listener.reports.size(), 2u);
+    EXPECT_EQ(kit.listener.reports[1].buttons & kAnyMouseButton, 0);
+    EXPECT_TRUE(kit.editOpcodes().empty());
+
+    // Keys reach the knob only once it was pressed.
+    EXPECT_FALSE(kit.key(kVKeyUp));
+    kit.click(kCentre);
+    EXPECT_TRUE(kit.key(kVKeyUp));
+    EXPECT_NEAR(knob->getValue(), 0.38f, 1e-6);
+    EXPECT_TRUE(kit.key(kVKeyLeft, 0, kModifierShift));
+    EXPECT_NEAR(knob->getValue(), 0.37f, 1e-6);
+    EXPECT_FALSE(kit.key(0, 'a'));
+    knob->setValue(1.0f);
+    const size_t before = kit.listener.reports.size();
+    kit.key(kVKeyRight);  // already at the end: no report
+    EXPECT_EQ(kit.listener.reports.size(), before);
+}
+
+TEST_F(KnobTest, DrawsTheImageOfItsValue) {
+    for (float value : {0.0f, 0.5f, 0.99f, 1.0f, -0.5f}) {
+        knob->setValue(value);
+        kit.idle();
+        const int expected = value < 0.0f ? 0 : static_cast<int>(value * 18 * 25) / 25;
+        EXPECT_EQ(knob->imageIndex(), expected);
+        EXPECT_EQ(pictureColorAt(kit.frame(), kCentre), colourOfImage(expected)) << value;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#include "widgets/Control.h"
+
+#include "widgets/EditorFrame.h"
+#include "widgets/MouseButtons.h"
+#include "widgets/VirtualKeys.h"
+
+Control::Control(const Rect& r, ControlListener* listener, int tag, Bitmap* bitmap)
+    : View(r), listener(listener), tag(tag), background(bitmap) {
+    if (background) background->remember();
+}
+
+Control::~Control() {
+    if (background) background->forget();
+}
+
+void Control::doIdleStuff() {
+    if (parent) parent->doIdleStuff();
+}
+
+void Control::setBackground(Bitmap* bitmap) {
+    if (bitmap) bitmap->remember();
+    if (background) background->forget();
+    background = bitmap;
+    setDirty();
+}
+
+void Control::bounceValue() {
+    if (value > vmax)
+        value = vmax;
+    else if (value < vmin)
+        value = vmin;
+}
+
+void Control::setDirty(bool state) {
+    if (!state) oldValue = value;
+    View::setDirty(state);
+}
+
+void Control::report(DrawContext& context) {
+    if (listener) listener->valueChanged(context, this);
+}
+
+void Control::beginEdit() {
+    if (parent) parent->beginEdit(tag);
+}
+
+void Control::endEdit() {
+    if (parent) parent->endEdit(tag);
+}
+
+bool Control::handleSpecialPress(DrawContext& context, bool controlSetsDefault) {
+    const int buttons = context.getMouseButtons();
+    if (!(buttons & kLButton)) {
+        report(context);
+        return true;
+    }
+    if (controlSetsDefault && buttons == (kLButton | kControl)) {
+        const float before = value;
+        value = defaultValue;
+        if (value != before) report(context);
+        return true;
+    }
+    return false;
+}
+
+bool Control::stepByWheel(DrawContext& context, float distance) {
+    const float before = value;
+    const float step = (context.getMouseButtons() & kShift) ? wheelInc * 0.1f : wheelInc;
+    value += distance * step;
+    bounceValue();
+    if (value != before) report(context);
+    return true;
+}
+
+bool Control::stepByArrowKey(DrawContext& context, const VstKeyCode& key) {
+    float direction = 0.0f;
+    if (key.virt == kVKeyUp || key.virt == kVKeyRight)
+        direction = 1.0f;
+    else if (key.virt == kVKeyDown || key.virt == kVKeyLeft)
+        direction = -1.0f;
+    else
+        return false;
+    const float before = value;
+    value += direction * ((key.modifier & kModifierShift) ? wheelInc * 0.1f : wheelInc);
+    bounceValue();
+    if (value != before) report(context);
+    return true;
+}

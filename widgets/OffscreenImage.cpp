@@ -1,0 +1,28 @@
+#include "widgets/OffscreenImage.h"
+
+OffscreenImage::OffscreenImage(int w, int h, Color background)
+    : width(w > 0 ? w : 1), height(h > 0 ? h : 1),
+      image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)),
+      drawing(std::make_unique<DrawContext>(image, nullptr)) {
+    drawing->setFillColor(background);
+    drawing->fillRect({0, 0, width, height});
+}
+
+OffscreenImage::~OffscreenImage() {
+    drawing.reset();
+    cairo_surface_destroy(image);
+}
+
+void OffscreenImage::copyTo(DrawContext& target, const Rect& destination, Point offset) {
+    cairo_surface_flush(image);
+    Rect area = destination.intersection(
+        Rect{0, 0, width, height}.offset(destination.left - offset.h, destination.top - offset.v));
+    if (area.empty()) return;
+    cairo_t* cr = target.cairo();
+    cairo_save(cr);
+    cairo_rectangle(cr, area.left, area.top, area.width(), area.height());
+    cairo_clip(cr);
+    cairo_set_source_surface(cr, image, destination.left - offset.h, destination.top - offset.v);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}

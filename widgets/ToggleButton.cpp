@@ -1,0 +1,30 @@
+#include "widgets/ToggleButton.h"
+
+#include "widgets/MouseButtons.h"
+
+ToggleButton::ToggleButton(const Rect& r, ControlListener* listener, int tag, Bitmap* bitmap)
+    : Control(r, listener, tag, bitmap) {}
+
+void ToggleButton::draw(DrawContext& context) {
+    if (background) {
+        const int imageHeight = background->getHeight() / 2;
+        const Point source{backOffset.h, backOffset.v + (value != 0.0f ? imageHeight : 0)};
+        if (transparent)
+            background->drawTransparent(context, size, source);
+        else
+            background->draw(context, size, source);
+    }
+    setDirty(false);
+}
+
+MouseResult ToggleButton::mouse(DrawContext& context, Point /*where*/) {
+    if (!mouseEnabled) return kMouseDone;
+    if (!(context.getMouseButtons() & kLButton)) {
+        report(context);  // other buttons change nothing; the editor may learn from them
+        return kMouseDone;
+    }
+    value = static_cast<int>(value) != 0 ? 0.0f : 1.0f;
+    doIdleStuff();
+    report(context);
+    return kMouseDone;
+}

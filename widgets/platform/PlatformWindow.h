@@ -1,0 +1,31 @@
+// What the frame needs from a window system: a place to show its picture,
+// the events of that place, the pointer held during a drag, and the keyboard
+// while a text field is open. X11 is the real one; the headless one has no
+// screen, for tests and for pictures.
+#pragma once
+
+#include <cairo.h>
+
+#include <memory>
+
+#include "widgets/Geometry.h"
+
+class EditorFrame;
+
+class PlatformWindow {
+public:
+    virtual ~PlatformWindow() = default;
+    // Shows `area` of the frame's picture.
+    virtual void present(cairo_surface_t* picture, const Rect& area) = 0;
+    // Hands every pending event to the frame, without waiting for more.
+    virtual void dispatchEvents() = 0;
+    virtual void grabPointer() = 0;
+    virtual void releasePointer() = 0;
+    virtual void takeKeyboardFocus() = 0;
+    virtual void releaseKeyboardFocus() = 0;
+};
+
+// Creates the window inside `parent`, the host's window handle; null when
+// that is not possible.
+using PlatformWindowFactory = std::unique_ptr<PlatformWindow> (*)(EditorFrame& frame, void* parent,
+                                                                 int width, int height);
