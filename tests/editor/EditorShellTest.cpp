@@ -69,6 +69,10 @@ TEST(EditorShell, IsAttachedAtConstructionAndOpensWithThePanel) {
         const Color shown = pictureColorAt(*editor->getFrame(), {0, 0});
         EXPECT_EQ((uint32_t{shown.red} << 16) | (uint32_t{shown.green} << 8) | shown.blue,
                   first[0] & 0xFFFFFF);
+        // A picture of the panel for a person to look at, beside the test.
+        if (round == 0) {
+            EXPECT_TRUE(savePicture(*editor->getFrame(), ZARVOLINE_PICTURE_DIR "/editor-panel.png"));
+        }
         plugin.dispatch(effEditClose);
         EXPECT_EQ(editor->isOpened(), 0);
         EXPECT_EQ(editor->getFrame(), nullptr);
