@@ -1,0 +1,88 @@
+// The Record switch with its pending overlay, and the Mix slider with its
+// touch-mode handle.
+#include <gtest/gtest.h>
+
+#include "editor/RecordButton.h"
+#include "editor/TouchSlider.h"
+#include "tests/editor/FilledBitmap.h"
+#include "tests/widgets/KitHarness.h"
+#include "widgets/headless/HeadlessWindow.h"
+
+namespace {
+
+TEST(RecordButtonTest, ShowsOneOfFourImagesForValueAndPending) {
+    KitHarness kit;
+    Bitmap* images = makeStrip(25, 24, 4);
+    auto* button = kit.add(new RecordButton({20, 20, 45, 44}, &kit.listener, 4, images));
+    images->forget();
+    const auto shown = [&] {
+        kit.idle();
+        return pictureColorAt(kit.frame(), {30, 30});
+    };
+    EXPECT_EQ(shown(), colourOfImage(0));
+    kit.click({30, 30});
+    EXPECT_FLOAT_EQ(button->getValue(), 1.0f);
+    ASSERT_EQ(kit.listener.reports.size(), 1u);
+    EXPECT_EQ(shown(), colourOfImage(1));
+    button->setPending(1.0f);
+    EXPECT_EQ(shown(), colourOfImage(3));
+    button->setValue(0.0f);
+    EXPECT_EQ(shown(), colourOfImage(2));
+    button->setPending(0.0f);
+    EXPECT_EQ(shown(), colourOfImage(0));
+    kit.click({30, 30}, kRButton);  // reported for learning, unchanged
+    EXPECT_EQ(kit.listener.reports.size(), 2u);
+    EXPECT_FLOAT_EQ(button->getValue(), 0.0f);
+}
+
+struct TouchSliderTest : ::testing::Test {
+    // A 100-pixel track; the 10-pixel handle's left edge runs from 110 to 190.
+    const Color kTrack{40, 40, 40, 255};
+    const Color kHandle{200, 200, 0, 255};
+    const Color kTouchHandle{0, 200, 90, 255};
+    KitHarness kit;
+    TouchSlider* slider = nullptr;
+
+    void SetUp() override {
+        Bitmap* track = filledBitmap(100, 12, kTrack);
+        Bitmap* handle = filledBitmap(10, 10, kHandle);
+        Bitmap* touch = filledBitmap(10, 10, kTouchHandle);
+        slider = kit.add(new TouchSlider({100, 200, 200, 212}, &kit.listener, 9, 110, 190, handle,
+                                         touch, track));
+        slider->setDrawTransparentHandle(false);
+        slider->setOffsetHandle({0, 1});
+        track->forget();
+        handle->forget();
+        touch->forget();
+        kit.idle();
+    }
+};
+
+TEST_F(TouchSliderTest, HandleFollowsThePointerAndShiftZooms) {
+    kit.press({110 + 4 + 40, 205});  // the handle's centre to the middle
+    EXPECT_NEAR(slider->getValue(), 0.5f, 1e-5);
+    kit.move({110 + 4 + 60, 205}, kLButton | kShift);  // 20 pixels, ten times slower
+    EXPECT_NEAR(slider->getValue(), 0.525f, 1e-5);
+    kit.release({110 + 4 + 60, 205});
+    EXPECT_EQ(kit.editOpcodes(), (std::vector<VstInt32>{audioMasterBeginEdit, audioMasterEndEdit}));
+    kit.listener.reports.clear();
+    kit.frame().onWheel({150, 205}, 1.0f, 0);
+    EXPECT_NEAR(slider->getValue(), 0.625f, 1e-5);
+    EXPECT_EQ(kit.listener.reports.size(), 1u);
+}
+
+TEST_F(TouchSliderTest, TouchModeDrawsTheOtherHandleAtTheSamePlace) {
+    slider->setValue(0.5f);
+    kit.idle();
+    EXPECT_EQ(pictureColorAt(kit.frame(), {155, 205}), kHandle);
+    EXPECT_EQ(pictureColorAt(kit.frame(), {130, 205}), kTrack);
+    EXPECT_EQ(pictureColorAt(kit.frame(), {155, 200}), kTrack);  // handle one pixel down
+    slider->setTouchMode(1);
+    kit.idle();
+    EXPECT_EQ(pictureColorAt(kit.frame(), {155, 205}), kTouchHandle);
+    slider->setTouchMode(0);
+    kit.idle();
+    EXPECT_EQ(pictureColorAt(kit.frame(), {155, 205}), kHandle);
+}
+
+}  // namespace

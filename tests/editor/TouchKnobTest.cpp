@@ -1,0 +1,143 @@
+// The Length and Offset knob as a user drags it: the speeds of the
+// modifiers, the change of speed in mid-drag, the default, the learn press,
+// the report after release, and where its handle dot is drawn.
+#include <gtest/gtest.h>
+
+#include "editor/TouchKnob.h"
+#include "tests/editor/FilledBitmap.h"
+#include "tests/widgets/KitHarness.h"
+#include "widgets/headless/HeadlessWindow.h"
+
+namespace {
+
+constexpr int kTag = 7;
+constexpr Rect kKnobRect{100, 100, 140, 140};  // 40 pixels: radius 20
+constexpr Point kCentre{120, 120};
+const Color kBody{30, 30, 90, 255};
+const Color kDot{250, 200, 0, 255};
+const Color kTouchDot{0, 220, 60, 255};
+
+struct TouchKnobTest : ::testing::Test {
+    KitHarness kit;
+    TouchKnob* knob = nullptr;
+
+    void SetUp() override {
+        Bitmap* body = filledBitmap(40, 40, kBody);
+        Bitmap* dot = filledBitmap(4, 4, kDot);
+        Bitmap* touchDot = filledBitmap(4, 4, kTouchDot);
+        knob = kit.add(new TouchKnob(kKnobRect, &kit.listener, kTag, body, dot, touchDot));
+        body->forget();
+        dot->forget();
+        touchDot->forget();
+        knob->setValue(0.2f);
+        knob->setDefaultValue(0.5f);
+        kit.idle();
+    }
+
+    float dragRight(int pixels, int buttons) {
+        knob->setValue(0.2f);
+        kit.press(kCentre, buttons);
+        kit.move(kCentre.offset(pixels, 0), buttons);
+        kit.release(kCentre.offset(pixels, 0), 0);
+        return knob->getValue() - 0.2f;
+    }
+};
+
+TEST_F(TouchKnobTest, ModifiersChooseTheSpeedOfTheDrag) {
+    EXPECT_NEAR(dragRight(100, kLButton), 0.5f, 1e-5);
+    EXPECT_NEAR(dragRight(100, kLButton | kShift), 0.25f, 1e-5);
+    EXPECT_NEAR(dragRight(100, kLButton | kAlt), 0.125f, 1e-5);
+    EXPECT_NEAR(dragRight(100, kLButton | kShift | kAlt), 0.01f, 1e-5);
+    // Up counts as right, down as left; the value stays within its range.
+    knob->setValue(0.2f);
+    kit.press(kCentre);
+    kit.move(kCentre.offset(0, -20));
+    EXPECT_NEAR(knob->getValue(), 0.3f, 1e-5);
+    kit.move(kCentre.offset(0, 300));
+    EXPECT_FLOAT_EQ(knob->getValue(), 0.0f);
+    kit.release(kCentre.offset(0, 300));
+}
+
+TEST_F(TouchKnobTest, ChangingModifiersInMidDragChangesSpeedWithoutAJump) {
+    kit.press(kCentre);
+    kit.move(kCentre.offset(20, 0));
+    EXPECT_NEAR(knob->getValue(), 0.3f, 1e-5);
+    kit.move(kCentre.offset(20, 0), kLButton | kShift);  // Shift: 300 pixels per range
+    EXPECT_NEAR(knob->getValue(), 0.3f, 1e-5);
+    kit.move(kCentre.offset(50, 0), kLButton | kShift);
+    EXPECT_NEAR(knob->getValue(), 0.4f, 1e-5);
+    kit.move(kCentre.offset(50, 0), kLButton);  // Shift let go: 100 pixels per range
+    EXPECT_NEAR(knob->getValue(), 0.4f, 1e-5);
+    kit.move(kCentre.offset(60, 0), kLButton);
+    EXPECT_NEAR(knob->getValue(), 0.5f, 1e-5);
+    kit.release(kCentre.offset(60, 0));
+}
+
+TEST_F(TouchKnobTest, ReportsEveryChangeAndOnceMoreWhenLetGo) {
+    kit.press(kCentre);
+    EXPECT_TRUE(kit.listener.reports.empty());
+    kit.move(kCentre.offset(10, 0));
+    kit.move(kCentre.offset(20, 0));
+    kit.move(kCentre.offset(20, 0));  // no change, no report
+    ASSERT_EQ(kit.listener.reports.size(), 2u);
+    EXPECT_EQ(kit.listener.reports[1].buttons, kLButton);
+    kit.release(kCentre.offset(20, 0));
+    ASSERT_EQ(kit.listener.reports.size(), 3u);
+    EXPECT_EQ(kit.listener.reports[2].buttons, 0);  // the knob was let go
+    EXPECT_EQ(kit.editOpcodes(), (std::vector<VstInt32>{audioMasterBeginEdit, audioMasterEndEdit}));
+    EXPECT_FALSE(kit.frame().isTracking());
+}
+
+TEST_F(TouchKnobTest, ControlClickJumpsToTheDefaultAndOtherButtonsOnlyReport) {
+    kit.click(kCentre, kLButton | kControl);
+    EXPECT_FLOAT_EQ(knob->getValue(), 0.5f);
+    ASSERT_EQ(kit.listener.reports.size(), 1u);
+    kit.click(kCentre, kLButton | kControl);  // already there: nothing to report
+    EXPECT_EQ(kit.listener.reports.size(), 1u);
+
+    kit.listener.reports.clear();
+    kit.click(kCentre, kRButton);
+    ASSERT_EQ(kit.listener.reports.size(), 1u);
+    EXPECT_EQ(kit.listener.reports[0].buttons, kRButton);
+    EXPECT_FLOAT_EQ(knob->getValue(), 0.5f);
+    EXPECT_TRUE(kit.editOpcodes().empty());
+}
+
+TEST_F(TouchKnobTest, HandleRunsClockwiseThroughTheTopInsideTheRim) {
+    EXPECT_EQ(knob->getInset(), 4);  // a 4-pixel dot: 4 * 0.5 + 2.5, truncated
+    Point p;
+    knob->setValue(0.5f);
+    knob->valueToPoint(p);
+    EXPECT_EQ(p, (Point{20, 4}));  // straight above the centre
+    knob->setValue(0.0f);
+    knob->valueToPoint(p);
+    EXPECT_EQ(p, (Point{9, 31}));  // lower left
+    knob->setValue(1.0f);
+    knob->valueToPoint(p);
+    EXPECT_EQ(p, (Point{31, 31}));  // lower right
+    EXPECT_NEAR(knob->valueFromPoint({20, 4}), 0.5f, 1e-3);
+    EXPECT_NEAR(knob->valueFromPoint({31, 31}), 1.0f, 1e-3);
+}
+
+TEST_F(TouchKnobTest, DrawsTheDotAtTheValueInTheColourOfTheMode) {
+    knob->setValue(0.5f);
+    kit.idle();
+    EXPECT_EQ(pictureColorAt(kit.frame(), {120, 104}), kDot);
+    EXPECT_EQ(pictureColorAt(kit.frame(), {120, 120}), kBody);
+    EXPECT_EQ(pictureColorAt(kit.frame(), {109, 131}), kBody);  // no dot at the minimum
+    knob->setTouchMode(1);
+    kit.idle();
+    EXPECT_EQ(pictureColorAt(kit.frame(), {120, 104}), kTouchDot);
+    knob->setTouchMode(0);
+    knob->setValue(0.0f);
+    kit.idle();
+    EXPECT_EQ(pictureColorAt(kit.frame(), {109, 131}), kDot);
+}
+
+TEST_F(TouchKnobTest, WheelAndArrowKeysLeaveItAlone) {
+    kit.frame().onWheel(kCentre, 1.0f, 0);
+    EXPECT_FLOAT_EQ(knob->getValue(), 0.2f);
+    EXPECT_TRUE(kit.listener.reports.empty());
+}
+
+}  // namespace
