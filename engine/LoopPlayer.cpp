@@ -30,7 +30,9 @@ void StutterEffect::processReplacing(float** inputs, float** outputs, VstInt32 f
     if (settings.bpmLockState == 2) settings.bpmLockState = 1;
 
     VstInt32 frame = runDryFrames(inputs, outputs, frames);
-    if (engine.engaged == 0.0f) return;
+    // Frames not passed through dry are played engaged, even should Record
+    // be switched off meanwhile from the other thread: every frame is written.
+    if (frame >= frames && engine.engaged == 0.0f) return;
 
     startEngagedBlock(frames - frame);
     if (frame >= frames) return;  // an empty block still moves the glide on

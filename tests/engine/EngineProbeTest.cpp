@@ -15,10 +15,12 @@ namespace {
 using namespace engine_test;
 
 VstTimeInfo probeTime;
+bool probeTellsTime = true;
 
 VstIntPtr probeHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
     if (opcode == audioMasterVersion) return 2400;
-    if (opcode == audioMasterGetTime) return reinterpret_cast<VstIntPtr>(&probeTime);
+    if (opcode == audioMasterGetTime)
+        return probeTellsTime ? reinterpret_cast<VstIntPtr>(&probeTime) : 0;
     return 0;
 }
 
@@ -68,8 +70,38 @@ struct ProbeFixture : ::testing::Test {
         probeTime = VstTimeInfo{};
         probeTime.sampleRate = 44100.0;
         probeTime.tempo = 120.0;
+        probeTellsTime = true;
     }
 };
+
+TEST_F(ProbeFixture, SongPositionFollowsTheHostOrRunsOnByItself) {
+    ProbeEffect effect;
+    const EngineState& engine = effect.engineState();
+    effect.run(Stereo(1536), 512);  // stopped: one more per block than it processes
+    EXPECT_EQ(engine.songPosition, 3 * 513);
+
+    probeTime.flags = kVstTransportPlaying;
+    probeTime.samplePos = 96000.0;
+    probeTime.sampleRate = 48000.0;
+    probeTime.tempo = 140.9;
+    effect.run(Stereo(100), 100);
+    EXPECT_EQ(engine.songPosition, 96100);
+    EXPECT_EQ(engine.hostSampleRate, 48000);
+    EXPECT_EQ(engine.hostTempo, 140);
+    EXPECT_EQ(engine.samplesPerBar, 82285);
+
+    probeTime.tempo = 0.0;  // the last usable tempo stays
+    probeTime.sampleRate = -1.0;
+    effect.run(Stereo(10), 10);
+    EXPECT_EQ(engine.hostTempo, 140);
+    EXPECT_EQ(engine.hostSampleRate, 44100);
+    EXPECT_EQ(engine.samplesPerBar, 75600);
+
+    probeTellsTime = false;  // no answer: everything stays, the position runs on
+    effect.run(Stereo(10), 10);
+    EXPECT_EQ(engine.songPosition, 96000 + 10 + 10);
+    EXPECT_EQ(engine.hostTempo, 140);
+}
 
 TEST_F(ProbeFixture, LevelIsReportedAfterTheFirstFrameThenEvery513) {
     ProbeEffect effect;

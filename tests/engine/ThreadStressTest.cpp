@@ -90,7 +90,10 @@ TEST(ThreadStress, UserInterfaceAndAudioThreadsTogether) {
             plugin.dispatch(effProcessEvents, 0, 0, &event);
         }
         const auto frames = static_cast<int32_t>(1 + random() % 1024);
-        for (int32_t i = 0; i < frames; ++i) in.left[i] = noise(random), in.right[i] = noise(random);
+        for (int32_t i = 0; i < frames; ++i) {
+            in.left[i] = noise(random), in.right[i] = noise(random);
+            out.left[i] = out.right[i] = std::nanf("");  // every frame must be written
+        }
         driver.block(in.left.data(), in.right.data(), out.left.data(), out.right.data(), frames);
         for (int32_t i = 0; i < frames; ++i)
             for (float x : {out.left[i], out.right[i]})
