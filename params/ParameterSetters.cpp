@@ -92,18 +92,23 @@ void StutterEffect::applyParameter(VstInt32 index, float v) {
             store(kDirection, v);
             settings.directionMode = directionModeFor(v);
             break;
-        case kMix:
+        case kMix: {
             store(kMix, v);
-            settings.wetGain = std::sqrt(1.0f - v);
-            settings.dryGain = std::sqrt(v);
+            // The gains come from the knob's range: outside it a square root
+            // of a negative would silence the output.
+            const float mix = clampUnit(v);
+            settings.wetGain = std::sqrt(1.0f - mix);
+            settings.dryGain = std::sqrt(mix);
             break;
+        }
         case kGate:
             store(kGate, v);
             settings.gateAmount = static_cast<float>(std::pow(v, 2.0));
             break;
         case kBitCrush: {
             store(kBitCrush, v);
-            const float bits = 24.0f - 23.0f * v;
+            // Beyond the knob's range the step would overflow to infinity.
+            const float bits = 24.0f - 23.0f * clampUnit(v);
             settings.crushScale = std::pow(2.0, static_cast<double>(bits));
             settings.crushStep = 1.0 / settings.crushScale;
             break;

@@ -3,6 +3,7 @@
 // Repeat Lock.
 #include <gtest/gtest.h>
 
+#include "tests/engine/EngineTestSupport.h"
 #include "tests/params/ParamsTestSupport.h"
 
 namespace {
@@ -125,6 +126,26 @@ TEST(ParameterSetters, RepeatLockKeepsTheOffsetInProportionToTheRepeats) {
     plugin.set(kRepeatLock, 1.0f);
     plugin.set(kRepeats, 0.0625f);
     EXPECT_EQ(plugin.get(kOffset), 1.0f);
+}
+
+// Mix and Bit Crush store any value, but their gains and steps come from the
+// knob's range: a Mix of 2 is all dry, a Bit Crush of 5 is one bit.
+TEST(ParameterSetters, MixAndBitCrushBeyondTheirRangeStillSound) {
+    TestHost host;
+    PluginInstance plugin(host);
+    engine_test::Driver driver{host, plugin};
+    engine_test::plainLoop(plugin, 1000);
+    plugin.set(kRecord, 1.0f);
+    plugin.set(kMix, 2.0f);
+    EXPECT_EQ(plugin.get(kMix), 2.0f);
+    const engine_test::Stereo input(256, 0.7f);
+    EXPECT_EQ(driver.run(input).left, input.left);
+
+    plugin.set(kMix, 0.0f);
+    plugin.set(kBitCrush, 5.0f);
+    EXPECT_EQ(driver.run(input).left, std::vector<float>(256, 0.5f));
+    plugin.set(kBitCrush, 1e30f);
+    EXPECT_EQ(driver.run(input).left, std::vector<float>(256, 0.5f));
 }
 
 }  // namespace
