@@ -42,14 +42,16 @@ bool StutterEditor::open(void* window) {
     }
     frame = created;
     frame->setBackground(background);
-    opened = 1;
     refreshTimeInfo();
+    createControls();
+    opened = 1;
     return true;
 }
 
 void StutterEditor::close() {
     opened = 0;
     AEffGUIEditor::close();
+    controls = EditorControls{};
     tempoEntry = nullptr;
 }
 
@@ -57,6 +59,7 @@ void StutterEditor::setParameter(VstInt32 index, float value) {
     if (!opened) return;
     changes.mark(index);
     if (index == kStatusPlayPos) level = value;
+    if (index == kRecord) recordPending = value;
     postUpdate();
 }
 
@@ -64,10 +67,6 @@ void StutterEditor::update() {
     uint64_t changed = changes.takeAll();
     for (int index = 0; changed; ++index, changed >>= 1)
         if (changed & 1) applyChange(index);
-}
-
-void StutterEditor::applyChange(int index) {
-    if (index == kLength || index == kOffset) refreshTempoText();
 }
 
 void StutterEditor::valueChanged(DrawContext& context, Control* control) {

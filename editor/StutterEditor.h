@@ -6,6 +6,7 @@
 #pragma once
 
 #include "editor/DisplayContext.h"
+#include "editor/EditorControls.h"
 #include "editor/ParameterChanges.h"
 #include "params/RangeMapper.h"
 #include "params/Relaxed.h"
@@ -13,7 +14,11 @@
 #include "widgets/ControlListener.h"
 
 class Bitmap;
+class Control;
+class OptionMenu;
+class PanelBitmaps;
 class TextEntry;
+struct Rect;
 
 class StutterEditor : public AEffGUIEditor, public ControlListener {
 public:
@@ -44,15 +49,43 @@ public:
     const DisplayContext& displayContext() const { return display; }
     int isOpened() const { return opened; }
     int getTouchRecMode() const { return touchRecMode; }
+    const EditorControls& getControls() const { return controls; }
     float latestLevel() const { return level; }
 
 protected:
     // Applies the changes noted by setParameter, on the thread that idles.
     void update() override;
     void applyChange(int index);
+    void applyLength();
+    void applyTouchRec();
+    // The scope follows a level report only when a status value moved.
+    void applyLevelReport();
+    OptionMenu* menuForTag(int tag) const;
+    // The control that simply takes the plug-in's value of its tag, if any.
+    Control* plainControlForTag(int tag) const;
+    // Offset in whole samples, and the divisors of the displays (Division and BPM Lock).
+    int32_t offsetSamples() const;
+    int32_t divisionDivisor() const;
+    int32_t offsetDivisor() const;
+
+    // Creates the window's controls and adds them to the frame.
+    void createControls();
+    void createTransportControls(PanelBitmaps& bitmaps);
+    void createLoopControls(PanelBitmaps& bitmaps);
+    void createOffsetControls(PanelBitmaps& bitmaps);
+    void createSoundControls(PanelBitmaps& bitmaps);
+    void createFilterMenu(PanelBitmaps& bitmaps);
+    void createReadouts(PanelBitmaps& bitmaps);
+    // Sets a new control to its first value and adds it to the frame.
+    template <typename C>
+    C* place(C* control, float value);
+    StripKnob* placeSmallKnob(const Rect& r, int tag, Bitmap* strip, float defaultValue);
+    // The plug-in's value of a parameter or status index now.
+    float current(int tag) const;
 
     // The controls of the window; the frame owns them, and they are absent
     // while the window is closed.
+    EditorControls controls;
     TextEntry* tempoEntry = nullptr;
 
     RangeMapper rangeMapper;
@@ -62,4 +95,5 @@ protected:
     DisplayContext display;
     ParameterChanges changes;
     Relaxed<float> level{0.0f};  // the latest level report
+    Relaxed<float> recordPending{0.0f};  // the value of the latest Record change
 };
