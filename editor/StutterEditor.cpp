@@ -69,12 +69,6 @@ void StutterEditor::update() {
         if (changed & 1) applyChange(index);
 }
 
-void StutterEditor::valueChanged(DrawContext& context, Control* control) {
-    if (!control || !effectX) return;
-    effectX->setParameterAutomated(control->getTag(), control->getValue());
-    control->redrawIfDirty(context);
-}
-
 void StutterEditor::refreshTimeInfo() {
     display.tempo = DisplayContext::kDefaultTempo;
     display.sampleRate = DisplayContext::kDefaultSampleRate;

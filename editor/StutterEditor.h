@@ -63,6 +63,15 @@ protected:
     OptionMenu* menuForTag(int tag) const;
     // The control that simply takes the plug-in's value of its tag, if any.
     Control* plainControlForTag(int tag) const;
+    // The steps of a user's action (valueChanged).
+    void touchRecording(int buttons);
+    void showReadout(int tag);
+    void act(DrawContext& context, Control* control);
+    void switchLengthUnits(bool samples);
+    void switchOffsetUnits(bool samples);
+    // Sends a typed tempo of 0 to 9999 (under 5 characters); anything else
+    // puts the loop's tempo back into the field.
+    void acceptTempo();
     // Offset in whole samples, and the divisors of the displays (Division and BPM Lock).
     int32_t offsetSamples() const;
     int32_t divisionDivisor() const;

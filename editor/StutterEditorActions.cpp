@@ -1,0 +1,152 @@
+// The user's actions reaching the plug-in: each report of a control becomes
+// a parameter change, a command, a learn request or a change of the window
+// alone. Runs inside the frame's mouse handling, on the editor's thread.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "editor/LoopScope.h"
+#include "editor/StutterEditor.h"
+#include "editor/TouchKnob.h"
+#include "editor/ValueTexts.h"
+#include "params/ParameterIds.h"
+#include "params/Truncate.h"
+#include "plugin/AudioEffectX.h"
+#include "widgets/MouseButtons.h"
+#include "widgets/OptionMenu.h"
+#include "widgets/TextEntry.h"
+#include "widgets/ValueDisplay.h"
+
+namespace {
+
+constexpr Color kCaptionColour{220, 194, 163, 255};
+
+bool isReadoutKnob(int tag) {
+    switch (tag) {
+    case kBlend: case kShuffle: case kGate: case kPitch: case kPitchHold: case kPitchRel:
+    case kModulatorSpeed: case kModulatorAmp: case kFilterFreq: case kFilterQ: case kFilterGain:
+    case kFilterSpeed: return true;
+    default: return false;
+    }
+}
+
+bool isParameterMenu(int tag) {
+    switch (tag) {
+    case kRecSync: case kRecOffset: case kLengthQuant: case kModulatorMode: case kPitchMode:
+    case kFilterType: case kFilterSpeedSync: case kFilterSpeedRestart: case kFilterSpeedType:
+        return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+void StutterEditor::valueChanged(DrawContext& context, Control* control) {
+    if (!control || !effectX) return;
+    const int tag = control->getTag();
+    const int buttons = context.getMouseButtons();
+    if (touchRecMode != 0 && (tag == kLength || tag == kOffset || tag == kMix))
+        touchRecording(buttons);
+    if (isReadoutKnob(tag) && controls.loopScope) {
+        if (!(buttons & kAnyMouseButton)) {
+            controls.loopScope->setScopeText("");
+            return;  // let go: the value was sent while dragging
+        }
+        showReadout(tag);
+    }
+    // A right click on a plug-in control arms learning of a MIDI controller for it.
+    if ((buttons & kRButton) && tag != kCmdTempoLength && tag < kNumParams) {
+        effectX->setParameter(kCmdLearnKnob, static_cast<float>(tag));
+        return;
+    }
+    act(context, control);
+}
+
+void StutterEditor::touchRecording(int buttons) {
+    if (!(buttons & kAnyMouseButton)) {
+        effectX->setParameterAutomated(kRecord, 0.0f);
+        if (controls.loopScope) controls.loopScope->clearSamples();
+    } else if (effectX->getParameter(kRecord) != 1.0f) {
+        effectX->setParameterAutomated(kRecord, 1.0f);
+        if (controls.loopScope) controls.loopScope->clearSamples();
+    }
+}
+
+void StutterEditor::showReadout(int tag) {
+    char value[64] = {};
+    char label[64] = {};
+    effectX->getParameterDisplay(tag, value);
+    effectX->getParameterLabel(tag, label);
+    char text[160];
+    std::snprintf(text, sizeof text, "%s %s", value, label);
+    controls.loopScope->setScopeText(text);
+}
+
+void StutterEditor::act(DrawContext& context, Control* control) {
+    const int tag = control->getTag();
+    const float v = control->getValue();
+    if (isParameterMenu(tag)) {
+        auto* menu = static_cast<OptionMenu*>(control);
+        effectX->setParameterAutomated(
+            tag, static_cast<float>(menu->getCurrentIndex()) / static_cast<float>(menu->getNbEntries()));
+        control->redrawIfDirty(context);
+        return;
+    }
+    switch (tag) {
+    case kCmdOffsetOp:
+    case kCmdLengthOp:
+    case kCmdMidiAction:
+        effectX->setParameterAutomated(tag, static_cast<float>(static_cast<OptionMenu*>(control)->getCurrentIndex()));
+        return;
+    case kBpmSync:
+        effectX->setParameterAutomated(kCmdLengthOp, 0.0f);  // the "1 Bar" length operation
+        if (controls.lengthKnob) controls.lengthKnob->setDefaultValue(effectX->getParameter(kLength));
+        return;
+    case kMix:
+        if (touchRecMode == 1 && v == 1.0f) effectX->setParameterAutomated(kRecord, 0.0f);
+        break;
+    case kTouchRec:
+        touchRecMode = truncInt(v);
+        effectX->setParameterAutomated(kTouchRec, static_cast<float>(static_cast<int>(touchRecMode)));
+        control->redrawIfDirty(context);
+        return;
+    case kTagLengthUnits: switchLengthUnits(v != 0.0f); return;
+    case kTagOffsetUnits: switchOffsetUnits(v != 0.0f); return;
+    case kCmdTempoLength: acceptTempo(); return;
+    default: break;
+    }
+    effectX->setParameterAutomated(tag, v);
+    control->redrawIfDirty(context);
+}
+
+void StutterEditor::switchLengthUnits(bool samples) {
+    ValueDisplay* display = controls.lengthDisplay;
+    if (!display) return;
+    const float length = static_cast<float>(rangeMapper.lengthFromNormal(effectX->getParameter(kLength)));
+    // The small nudge makes the display differ from what it drew, so it draws anew.
+    display->setStringConvert(samples ? samplesText : lengthText, &this->display);
+    display->setFontColor(samples ? kWhiteColor : kCaptionColour);
+    display->setValue(samples ? length + 0.001f : length - 0.001f);
+}
+
+void StutterEditor::switchOffsetUnits(bool samples) {
+    ValueDisplay* display = controls.offsetDisplay;
+    if (!display) return;
+    const float offset = static_cast<float>(rangeMapper.offsetFromNormal(effectX->getParameter(kOffset)));
+    display->setStringConvert(samples ? samplesText : millisecondsText, &this->display);
+    display->setFontColor(samples ? kWhiteColor : kCaptionColour);
+    display->setValue(samples ? offset + 0.001f : offset - 0.001f);
+}
+
+void StutterEditor::acceptTempo() {
+    if (!tempoEntry) return;
+    const char* text = tempoEntry->getText();
+    if (std::strlen(text) < 5) {
+        const int tempo = static_cast<int>(std::atof(text));
+        if (tempo >= 0 && tempo <= 9999) {
+            effectX->setParameterAutomated(kCmdTempoLength, static_cast<float>(tempo));
+            return;
+        }
+    }
+    refreshTempoText();  // rejected: the field shows the loop's tempo again
+}
