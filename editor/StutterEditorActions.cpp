@@ -47,19 +47,19 @@ void StutterEditor::valueChanged(DrawContext& context, Control* control) {
     const int buttons = context.getMouseButtons();
     if (touchRecMode != 0 && (tag == kLength || tag == kOffset || tag == kMix))
         touchRecording(buttons);
-    if (isReadoutKnob(tag) && controls.loopScope) {
-        if (!(buttons & kAnyMouseButton)) {
-            controls.loopScope->setScopeText("");
-            return;  // let go: the value was sent while dragging
-        }
-        showReadout(tag);
+    const bool readout = isReadoutKnob(tag) && controls.loopScope;
+    if (readout && !(buttons & kAnyMouseButton)) {
+        controls.loopScope->setScopeText("");
+        return;  // let go: the value was sent while dragging
     }
     // A right click on a plug-in control arms learning of a MIDI controller for it.
     if ((buttons & kRButton) && tag != kCmdTempoLength && tag < kNumParams) {
         effectX->setParameter(kCmdLearnKnob, static_cast<float>(tag));
-        return;
+    } else {
+        act(context, control);
     }
-    act(context, control);
+    // The readout follows the value just sent, not the one before it.
+    if (readout) showReadout(tag);
 }
 
 void StutterEditor::touchRecording(int buttons) {

@@ -3,7 +3,9 @@
 // the Offset knob, and the tempo field accepts or rejects what was typed.
 #include <gtest/gtest.h>
 
+#include "editor/LoopScope.h"
 #include "editor/StutterEditor.h"
+#include "editor/TouchSlider.h"
 #include "editor/TouchKnob.h"
 #include "params/ParameterIds.h"
 #include "plugin/StutterEffectEdit.h"
@@ -14,6 +16,7 @@
 #include "widgets/OptionMenu.h"
 #include "widgets/StripKnob.h"
 #include "widgets/TextEntry.h"
+#include "widgets/ValueDisplay.h"
 #include "widgets/headless/HeadlessWindow.h"
 
 namespace {
@@ -118,6 +121,59 @@ TEST_F(EditorActionsTest, TempoFieldAccepts140AndRejects12345) {
         std::snprintf(expected, sizeof expected, "%.1f", editor->tempoFromLoop(p(kLength), p(kOffset)));
         EXPECT_STREQ(entry->getText(), expected) << rejected;
     }
+}
+
+TEST_F(EditorActionsTest, MixAtItsEndStopsATouchRecording) {
+    effect->setParameter(effect, kTouchRec, 1.0f);
+    idle();
+    effect->setParameter(effect, kRecord, 0.0f);
+    frame().onMouseDown({40, 270}, kLButton);  // the handle's centre follows the pointer
+    EXPECT_FLOAT_EQ(p(kRecord), 1.0f);
+    frame().onMouseMoved({200, 270}, kLButton);  // far past the end: Mix 1.0
+    EXPECT_FLOAT_EQ(p(kMix), 1.0f);
+    EXPECT_FLOAT_EQ(p(kRecord), 0.0f);
+    frame().onMouseUp({200, 270}, 0);
+}
+
+TEST_F(EditorActionsTest, ShuffleShowsItsReadoutWhileDraggedAndSendsNothingOnRelease) {
+    editor->setKnobMode(2);  // linear drags
+    frame().onMouseDown({20, 206}, kLButton);
+    frame().onMouseMoved({20, 186}, kLButton);
+    char value[64] = {};
+    char label[64] = {};
+    effect->dispatcher(effect, effGetParamDisplay, kShuffle, 0, value, 0.0f);
+    effect->dispatcher(effect, effGetParamLabel, kShuffle, 0, label, 0.0f);
+    EXPECT_EQ(std::string(controls().loopScope->getScopeText()), std::string(value) + " " + label);
+    const size_t sent = automation().size();
+    frame().onMouseUp({20, 186}, 0);
+    editor->setKnobMode(0);
+    EXPECT_STREQ(controls().loopScope->getScopeText(), "");
+    EXPECT_EQ(automation().size(), sent);
+}
+
+TEST_F(EditorActionsTest, BpmSyncSendsTheOneBarLengthOperation) {
+    click({270, 80});  // left of the tempo field: the invisible BPM Sync area
+    const auto sent = automation();
+    ASSERT_FALSE(sent.empty());
+    for (const HostCall& call : sent) {
+        EXPECT_EQ(call.index, kCmdLengthOp);
+        EXPECT_FLOAT_EQ(call.opt, 0.0f);
+    }
+    EXPECT_FLOAT_EQ(controls().lengthKnob->getDefaultValue(), p(kLength));
+}
+
+TEST_F(EditorActionsTest, ClickingTheDisplaysSwitchesTheirUnitsWithoutTellingThePlugin) {
+    char text[256];
+    click({220, 124});  // the Length display: samples, in white
+    controls().lengthDisplay->getDisplayText(text);
+    EXPECT_STRNE(text, "1 Bar");
+    EXPECT_EQ(controls().lengthDisplay->getFontColor(), kWhiteColor);
+    click({220, 124});  // and back to bars
+    controls().lengthDisplay->getDisplayText(text);
+    EXPECT_EQ(std::string(text).find(':') != std::string::npos || std::string(text).find("Bar") != std::string::npos, true) << text;
+    click({240, 175});  // the Offset display: samples
+    EXPECT_EQ(controls().offsetDisplay->getFontColor(), kWhiteColor);
+    EXPECT_TRUE(automation().empty());
 }
 
 }  // namespace
