@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/LoopScope.h"
+#include "editor/RecordButton.h"
 #include "editor/StutterEditor.h"
 #include "editor/TouchKnob.h"
 #include "editor/TouchSlider.h"
@@ -97,6 +98,18 @@ TEST_F(EditorFollowsPluginTest, LevelReportWithUnchangedStatusLeavesTheScopeAlon
     idle();
     EXPECT_FLOAT_EQ(scope->getCursor(), 0.25f);
     EXPECT_FALSE(scope->isDirty());
+}
+
+TEST_F(EditorFollowsPluginTest, RecordShowsPendingOnlyWhileRecSyncIsActive) {
+    effect->setParameter(effect, kRecord, 1.0f);
+    idle();
+    EXPECT_FLOAT_EQ(controls().recordButton->getPending(), 0.0f);  // no Rec Sync: no overlay
+    effect->setParameter(effect, kRecord, 0.0f);
+    effect->setParameter(effect, kRecSync, 0.3f);
+    effect->setParameter(effect, kRecord, 1.0f);
+    idle();
+    EXPECT_FLOAT_EQ(controls().recordButton->getPending(), 1.0f);
+    EXPECT_EQ(controls().recordButton->imageIndex() & 2, 2);
 }
 
 }  // namespace
