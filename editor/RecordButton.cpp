@@ -9,13 +9,5 @@ void RecordButton::setPending(float state) {
 }
 
 void RecordButton::draw(DrawContext& context) {
-    if (background) {
-        const int imageHeight = background->getHeight() / 4;
-        const Point source{backOffset.h, backOffset.v + imageIndex() * imageHeight};
-        if (transparent)
-            background->drawTransparent(context, size, source);
-        else
-            background->draw(context, size, source);
-    }
-    setDirty(false);
+    drawSubImage(context, imageIndex(), background ? background->getHeight() / 4 : 0);
 }

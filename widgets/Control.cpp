@@ -86,3 +86,14 @@ bool Control::stepByArrowKey(DrawContext& context, const VstKeyCode& key) {
     if (value != before) report(context);
     return true;
 }
+
+void Control::drawSubImage(DrawContext& context, int index, int imageHeight) {
+    if (background) {
+        const Point source{backOffset.h, backOffset.v + index * imageHeight};
+        if (transparent)
+            background->drawTransparent(context, size, source);
+        else
+            background->draw(context, size, source);
+    }
+    setDirty(false);
+}

@@ -62,6 +62,9 @@ protected:
     // with Shift; reported when the value changed.
     bool stepByWheel(DrawContext& context, float distance);
     bool stepByArrowKey(DrawContext& context, const VstKeyCode& key);
+    // Draws sub-image `index` of the background strip (images stacked
+    // vertically, `imageHeight` rows each), transparently if so set.
+    void drawSubImage(DrawContext& context, int index, int imageHeight);
 
     ControlListener* listener;
     int tag;

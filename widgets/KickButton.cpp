@@ -9,14 +9,7 @@ KickButton::KickButton(const Rect& r, ControlListener* listener, int tag, int im
 }
 
 void KickButton::draw(DrawContext& context) {
-    if (background) {
-        const Point source{backOffset.h, backOffset.v + (value != 0.0f ? imageHeight : 0)};
-        if (transparent)
-            background->drawTransparent(context, size, source);
-        else
-            background->draw(context, size, source);
-    }
-    setDirty(false);
+    drawSubImage(context, value != 0.0f ? 1 : 0, imageHeight);
 }
 
 MouseResult KickButton::mouse(DrawContext& context, Point where) {

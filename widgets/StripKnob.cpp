@@ -25,16 +25,7 @@ int StripKnob::imageIndex() const {
     return row / heightOfOneImage;
 }
 
-void StripKnob::draw(DrawContext& context) {
-    if (background) {
-        const Point source{backOffset.h, backOffset.v + imageIndex() * heightOfOneImage};
-        if (transparent)
-            background->drawTransparent(context, size, source);
-        else
-            background->draw(context, size, source);
-    }
-    setDirty(false);
-}
+void StripKnob::draw(DrawContext& context) { drawSubImage(context, imageIndex(), heightOfOneImage); }
 
 float StripKnob::valueFromPoint(Point where) const {
     const double dx = where.h - size.width() / 2.0;

@@ -14,14 +14,7 @@ int SwitchControl::imageIndex() const {
 }
 
 void SwitchControl::draw(DrawContext& context) {
-    if (background) {
-        const Point source{backOffset.h, backOffset.v + imageIndex() * heightOfOneImage};
-        if (transparent)
-            background->drawTransparent(context, size, source);
-        else
-            background->draw(context, size, source);
-    }
-    setDirty(false);
+    drawSubImage(context, imageIndex(), heightOfOneImage);
 }
 
 MouseResult SwitchControl::mouse(DrawContext& context, Point where) {

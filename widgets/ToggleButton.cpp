@@ -6,15 +6,7 @@ ToggleButton::ToggleButton(const Rect& r, ControlListener* listener, int tag, Bi
     : Control(r, listener, tag, bitmap) {}
 
 void ToggleButton::draw(DrawContext& context) {
-    if (background) {
-        const int imageHeight = background->getHeight() / 2;
-        const Point source{backOffset.h, backOffset.v + (value != 0.0f ? imageHeight : 0)};
-        if (transparent)
-            background->drawTransparent(context, size, source);
-        else
-            background->draw(context, size, source);
-    }
-    setDirty(false);
+    drawSubImage(context, value != 0.0f ? 1 : 0, background ? background->getHeight() / 2 : 0);
 }
 
 MouseResult ToggleButton::mouse(DrawContext& context, Point /*where*/) {
