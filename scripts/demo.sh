@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything (Release), synthesises a drum-and-bass loop (4 bars at
 # 120 BPM) and renders it through Zarvoline: with three factory programs, and
-# once played by a melody of MIDI notes that re-pitch the repeats.
+# once played by a melody of MIDI notes that re-pitch the repeats; then draws
+# the plug-in's window as a host shows it, with "Studder" playing the loop.
 # ZARVOLINE_BUILD_DIR chooses the build directory (default build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,6 +29,9 @@ notes=()
 for note in "${melody[@]}"; do notes+=(--note "$note"); done
 "$render" --program 0 "${notes[@]}" --plot "$demo/melody.png" "$demo/loop.wav" "$demo/melody.wav"
 
+# The editor window, drawn off screen: no X server needed.
+"$build/zarvoline-panel" --program "Studder" --input "$demo/loop.wav" "$demo/editor.png"
+
 echo
-echo "The demo loop and its renders (WAV, with PNG pictures of the waveforms):"
+echo "The demo loop, its renders (WAV, with PNG pictures of the waveforms) and the editor window:"
 ls -1 "$demo"/*.wav "$demo"/*.png | sed 's/^/  /'

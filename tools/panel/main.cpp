@@ -1,0 +1,141 @@
+// zarvoline-panel: a picture of the plug-in's window as a host shows it,
+// with a factory program loaded and, optionally, an input played through it
+// first so that the loop scope and the displays show a running effect.
+//
+// The plug-in is built into this program and its editor draws on a window
+// without a screen: the same drawing code the real window uses, so no X
+// server is needed.
+//
+//   zarvoline-panel [--program N|NAME] [--input FILE.wav] [--tempo BPM] OUTPUT.png
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "plugin/StutterEffectEdit.h"
+#include "editor/StutterEditor.h"
+#include "tools/render/RenderError.h"
+#include "tools/render/RenderHost.h"
+#include "tools/render/SoundFile.h"
+#include "widgets/headless/HeadlessWindow.h"
+
+namespace {
+
+constexpr int kBlockFrames = 512;
+constexpr double kDefaultRate = 44100.0;
+// Hosts call the editor's idle about 30 times a second.
+constexpr double kIdlesPerSecond = 30.0;
+
+struct Options {
+    std::string program = "0";
+    std::string input;
+    double tempo = 120.0;
+    std::string output;
+};
+
+[[noreturn]] void usage(const char* why) {
+    std::fprintf(stderr,
+                 "zarvoline-panel: %s (usage: zarvoline-panel [--program N|NAME] [--input FILE.wav] "
+                 "[--tempo BPM] OUTPUT.png)\n",
+                 why);
+    std::exit(2);
+}
+
+Options parse(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--program" && hasValue) options.program = argv[++i];
+        else if (arg == "--input" && hasValue) options.input = argv[++i];
+        else if (arg == "--tempo" && hasValue) {
+            char* end = nullptr;
+            options.tempo = std::strtod(argv[++i], &end);
+            if (*end || !(options.tempo >= 1.0 && options.tempo <= 999.0)) usage("tempo must be 1 to 999 BPM");
+        } else if (arg.rfind("--", 0) == 0) usage(("unknown option or missing value: " + arg).c_str());
+        else if (options.output.empty()) options.output = arg;
+        else usage("one output file only");
+    }
+    if (options.output.empty()) usage("no output file");
+    return options;
+}
+
+// The instance a host would get from the library's entry point.
+AEffect* createHere(audioMasterCallback audioMaster) {
+    return (new StutterEffectEdit(audioMaster))->getAeffect();
+}
+
+VstIntPtr call(AEffect* effect, VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
+               void* ptr = nullptr, float opt = 0.0f) {
+    return effect->dispatcher(effect, opcode, index, value, ptr, opt);
+}
+
+void selectProgram(AEffect* effect, const std::string& program) {
+    for (int i = 0; i < effect->numPrograms; ++i) {
+        char name[64] = {};  // hosts give at least 24 bytes; ours writes fewer
+        call(effect, effGetProgramNameIndexed, i, 0, name);
+        if (program == name || program == std::to_string(i)) {
+            call(effect, effSetProgram, 0, i);
+            return;
+        }
+    }
+    throw RenderError("no program \"" + program + "\"");
+}
+
+// Plays the file through the instance block by block with the transport
+// running, giving the editor its idle calls as a host would.
+void play(AEffect* effect, RenderHost& host, SoundFileReader& input) {
+    std::vector<float> inLeft(kBlockFrames), inRight(kBlockFrames);
+    std::vector<float> outLeft(kBlockFrames), outRight(kBlockFrames);
+    float* inputs[] = {inLeft.data(), inRight.data()};
+    float* outputs[] = {outLeft.data(), outRight.data()};
+    const double framesPerIdle = input.sampleRate() / kIdlesPerSecond;
+    double sinceIdle = 0.0;
+    int64_t frame = 0;
+    for (int got; (got = input.read(inLeft.data(), inRight.data(), kBlockFrames)) > 0; frame += got) {
+        host.transport().moveTo(frame);
+        effect->processReplacing(effect, inputs, outputs, got);
+        if ((sinceIdle += got) >= framesPerIdle) {
+            call(effect, effEditIdle);
+            sinceIdle -= framesPerIdle;
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options options = parse(argc, argv);
+    try {
+        std::unique_ptr<SoundFileReader> input;
+        if (!options.input.empty()) input = std::make_unique<SoundFileReader>(options.input);
+        const double rate = input ? input->sampleRate() : kDefaultRate;
+
+        RenderHost host(rate, options.tempo, kBlockFrames);
+        AEffect* effect = host.instantiate(createHere);
+        auto* plugin = static_cast<StutterEffectEdit*>(effect->object);
+        static_cast<StutterEditor*>(plugin->getEditor())->setWindowFactory(createHeadlessWindow);
+
+        call(effect, effOpen);
+        call(effect, effSetSampleRate, 0, 0, nullptr, static_cast<float>(rate));
+        call(effect, effSetBlockSize, 0, kBlockFrames);
+        selectProgram(effect, options.program);
+        call(effect, effEditOpen, 0, 0, &host);  // any parent: the window has no screen
+        call(effect, effMainsChanged, 0, 1);
+        if (input) play(effect, host, *input);
+        call(effect, effEditIdle);
+
+        auto* editor = static_cast<StutterEditor*>(plugin->getEditor());
+        const bool saved = savePicture(*editor->getFrame(), options.output.c_str());
+        call(effect, effMainsChanged, 0, 0);
+        call(effect, effEditClose);
+        call(effect, effClose);
+        if (!saved) throw RenderError("cannot write " + options.output);
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "zarvoline-panel: %s\n", error.what());
+        return 1;
+    }
+}
