@@ -118,18 +118,7 @@ cairo_surface_t* Bitmap::keyedImage() {
 
 void Bitmap::copy(DrawContext& context, cairo_surface_t* source, const Rect& destination,
                   Point offset) {
-    if (!source) return;
-    // Only what both the destination and the bitmap (from the offset) hold.
-    Rect area = destination.intersection(
-        Rect{0, 0, width, height}.offset(destination.left - offset.h, destination.top - offset.v));
-    if (area.empty()) return;
-    cairo_t* cr = context.cairo();
-    cairo_save(cr);
-    cairo_rectangle(cr, area.left, area.top, area.width(), area.height());
-    cairo_clip(cr);
-    cairo_set_source_surface(cr, source, destination.left - offset.h, destination.top - offset.v);
-    cairo_paint(cr);
-    cairo_restore(cr);
+    context.copyPicture(source, {width, height}, destination, offset);
 }
 
 void Bitmap::draw(DrawContext& context, const Rect& destination, Point offset) {

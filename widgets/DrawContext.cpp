@@ -145,3 +145,16 @@ void DrawContext::popClip() { cairo_restore(cr); }
 int DrawContext::getMouseButtons() const { return frame ? frame->pointerButtons() : 0; }
 
 Point DrawContext::getMouseLocation() const { return frame ? frame->pointerLocation() : Point{}; }
+
+void DrawContext::copyPicture(cairo_surface_t* picture, Point size, const Rect& destination,
+                              Point offset) {
+    const Point origin{destination.left - offset.h, destination.top - offset.v};
+    const Rect area = destination.intersection(Rect{0, 0, size.h, size.v}.offset(origin.h, origin.v));
+    if (!picture || area.empty()) return;
+    cairo_save(cr);
+    cairo_rectangle(cr, area.left, area.top, area.width(), area.height());
+    cairo_clip(cr);
+    cairo_set_source_surface(cr, picture, origin.h, origin.v);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}

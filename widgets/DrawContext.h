@@ -59,6 +59,10 @@ public:
     Point getMouseLocation() const;
     EditorFrame* getFrame() const { return frame; }
 
+    // Copies a picture of `size` (width, height), from `offset` on, into
+    // `destination`: only what both hold.
+    void copyPicture(cairo_surface_t* picture, Point size, const Rect& destination, Point offset);
+
     cairo_t* cairo() { return cr; }
     cairo_surface_t* target() const { return surface; }
 

@@ -15,14 +15,5 @@ OffscreenImage::~OffscreenImage() {
 
 void OffscreenImage::copyTo(DrawContext& target, const Rect& destination, Point offset) {
     cairo_surface_flush(image);
-    Rect area = destination.intersection(
-        Rect{0, 0, width, height}.offset(destination.left - offset.h, destination.top - offset.v));
-    if (area.empty()) return;
-    cairo_t* cr = target.cairo();
-    cairo_save(cr);
-    cairo_rectangle(cr, area.left, area.top, area.width(), area.height());
-    cairo_clip(cr);
-    cairo_set_source_surface(cr, image, destination.left - offset.h, destination.top - offset.v);
-    cairo_paint(cr);
-    cairo_restore(cr);
+    target.copyPicture(image, {width, height}, destination, offset);
 }
