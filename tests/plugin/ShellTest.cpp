@@ -99,24 +99,6 @@ TEST(Shell, ConstructionAsksForTimeOnceAndResumeRegistersForMidiFirst) {
     EXPECT_TRUE(host.calls().empty());
 }
 
-TEST(Shell, ProgramZeroIsOneBarAtTheHostTempoOfConstruction) {
-    struct Case {
-        double tempo;
-        bool timeInfo;
-        std::string display;
-    };
-    // 120 BPM: 88200 frames; 60 BPM: 176400 still fits; 40 BPM: 264600 is
-    // halved to 132300. Without time information the record's 0 stays.
-    for (const Case& c : {Case{120.0, true, "  88200"}, Case{60.0, true, " 176400"},
-                          Case{40.0, true, " 132300"}, Case{120.0, false, "      0"}}) {
-        TestHost host;
-        host.time.tempo = c.tempo;
-        host.provideTime = c.timeInfo;
-        PluginInstance plugin(host);
-        EXPECT_EQ(plugin.display(kLength), c.display) << c.tempo;
-    }
-}
-
 TEST(Shell, HostTempoOfZeroOrBelowMakesNoLength) {
     for (double tempo : {0.0, -120.0}) {
         TestHost host;
