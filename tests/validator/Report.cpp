@@ -1,0 +1,72 @@
+#include "tests/validator/Report.h"
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <unistd.h>
+
+namespace validator {
+
+namespace {
+
+// A plug-in that crashes takes the validator with it; the report still names
+// the check that was running. The sanitizers keep their own handlers, which
+// say more.
+const char* volatile runningCheck = nullptr;
+
+[[maybe_unused]] void onCrash(int signal) {
+    const char* name = runningCheck ? runningCheck : "loading";
+    char line[512];
+    const int length = std::snprintf(line, sizeof line, "FAIL %s: crashed (%s)\n", name,
+                                     strsignal(signal));
+    if (length > 0) (void)!write(STDOUT_FILENO, line, static_cast<size_t>(length));
+    _exit(1);
+}
+
+}  // namespace
+
+Report::Report(std::vector<std::string> expectedFailures)
+    : expectedFailures_(std::move(expectedFailures)) {
+#if !defined(ZARVOLINE_SANITIZED)
+    for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) std::signal(signal, onCrash);
+#endif
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+}
+
+void Report::run(const std::string& name, const Check& check) {
+    runningCheck = name.c_str();
+    std::string why;
+    try {
+        why = check();
+    } catch (const std::exception& error) {
+        why = error.what();
+    }
+    runningCheck = nullptr;
+    const bool expected = std::find(expectedFailures_.begin(), expectedFailures_.end(), name) !=
+                          expectedFailures_.end();
+    if (why.empty() && !expected) {
+        ++passed_;
+        std::printf("PASS %s\n", name.c_str());
+    } else if (why.empty()) {
+        ++failed_;
+        std::printf("XPASS %s: expected to fail\n", name.c_str());
+    } else if (expected) {
+        std::printf("XFAIL %s: %s\n", name.c_str(), why.c_str());
+    } else {
+        ++failed_;
+        std::printf("FAIL %s: %s\n", name.c_str(), why.c_str());
+    }
+}
+
+void Report::skip(const std::string& name, const std::string& why) {
+    std::printf("SKIP %s (%s)\n", name.c_str(), why.c_str());
+}
+
+int Report::finish() const {
+    std::printf("%d passed, %d failed\n", passed_, failed_);
+    return failed_ == 0 ? 0 : 1;
+}
+
+}  // namespace validator
