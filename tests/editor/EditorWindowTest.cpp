@@ -1,20 +1,13 @@
-// The editor window as a Linux host drives it: the built plug-in loaded with
-// dlopen, a host window on a private X server, and only the dispatcher's
-// editor opcodes.
-// gtest first: Xlib defines macros (None, Bool) that clash with its names.
-#include <gtest/gtest.h>
+// The editor window's life in a host: opened inside the host's window,
+// replaced, closed after the host destroyed its window first, and opened and
+// closed many times without leaving anything behind.
+#include "tests/editor/EditorWindowFixture.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <cairo.h>
 #include <dirent.h>
 #include <malloc.h>
-
-#include <cstdint>
-#include <memory>
-
-#include "tests/host/TestHost.h"
-#include "tests/widgets/X11Session.h"
 
 namespace {
 
@@ -26,29 +19,6 @@ int openFileCount() {
     }
     return count;
 }
-
-struct EditorWindow : ::testing::Test {
-    X11Session session;
-    TestHost host;
-    std::unique_ptr<PluginInstance> plugin;
-
-    void SetUp() override {
-        ASSERT_TRUE(session.ready());
-        plugin = std::make_unique<PluginInstance>(host);
-    }
-    void* hostWindow() const { return reinterpret_cast<void*>(static_cast<uintptr_t>(session.hostWindow)); }
-    VstIntPtr open() { return plugin->dispatch(effEditOpen, 0, 0, hostWindow()); }
-    void idle() {
-        session.flush();
-        plugin->dispatch(effEditIdle);
-    }
-    void cycle() {
-        ASSERT_EQ(open(), 1);
-        idle();
-        idle();
-        plugin->dispatch(effEditClose);
-    }
-};
 
 TEST_F(EditorWindow, OpensInsideTheHostWindowShowsThePanelAndClosesWithoutATrace) {
     ERect* rect = nullptr;
