@@ -1,9 +1,11 @@
 // The window as it opens: its controls in creation order with their tags and
-// first values, the menus' entries, and each control's picture drawn inside
-// its own rectangle from its own bitmap.
+// first values, the menus' entries, each control's picture drawn inside its
+// own rectangle from its own bitmap, and the credits shown over the title.
 #include <gtest/gtest.h>
 
 #include <cairo.h>
+
+#include <vector>
 
 #include "editor/LoopScope.h"
 #include "editor/RecordButton.h"
@@ -15,7 +17,9 @@
 #include "tests/host/TestHost.h"
 #include "widgets/Control.h"
 #include "widgets/EditorFrame.h"
+#include "widgets/MouseButtons.h"
 #include "widgets/OptionMenu.h"
+#include "widgets/SplashView.h"
 #include "widgets/StripKnob.h"
 #include "widgets/ToggleButton.h"
 #include "widgets/headless/HeadlessWindow.h"
@@ -126,6 +130,29 @@ TEST_F(EditorLayoutTest, ControlsDrawTheirOwnBitmapsInsideTheirRectangles) {
     effect->dispatcher(effect, effEditIdle, 0, 0, nullptr, 0.0f);
     shows({361 + 12, 142 + 12}, 160, {12, 24 + 12});
     EXPECT_TRUE(savePicture(frame(), ZARVOLINE_PICTURE_DIR "/editor-layout.png"));
+}
+
+TEST_F(EditorLayoutTest, ClickingTheTitleShowsTheCreditsUntilTheNextClick) {
+    effect->setParameter(effect, kRecord, 0.0f);
+    open();
+    const auto click = [&](Point where) {
+        frame().onMouseDown(where, kLButton);
+        frame().onMouseUp(where, 0);
+        effect->dispatcher(effect, effEditIdle, 0, 0, nullptr, 0.0f);
+    };
+    // The splash covers the title from (-2, 1): its picture's pixel for a panel point.
+    const Point points[] = {{20, 10}, {150, 26}, {300, 45}};
+    const auto creditsAt = [](Point p) { return bitmapColorAt(138, {p.h + 2, p.v - 1}); };
+    std::vector<Color> panel;
+    for (Point p : points) panel.push_back(pictureColorAt(frame(), p));
+    click({150, 26});
+    EXPECT_EQ(frame().getModalView(), static_cast<View*>(controls().creditsSplash));
+    for (Point p : points) EXPECT_EQ(pictureColorAt(frame(), p), creditsAt(p)) << p.h << "," << p.v;
+    click({373, 154});  // while it shows, no other control takes a press
+    EXPECT_FLOAT_EQ(effect->getParameter(effect, kRecord), 0.0f);
+    click({150, 26});
+    EXPECT_EQ(frame().getModalView(), nullptr);
+    for (size_t i = 0; i < std::size(points); ++i) EXPECT_EQ(pictureColorAt(frame(), points[i]), panel[i]) << i;
 }
 
 }  // namespace
