@@ -2,6 +2,18 @@
 -- backend, writes what Ardour sees of it (name, parameters, programs) to a
 -- listing, plays the input through program "Studder" and checks that the
 -- output equals the reference render sample for sample.
+--
+-- Where Ardour's host differs from zarvoline-render, nothing the plug-in hears
+-- changes, so every sample is compared:
+-- * Ardour runs the plug-in with the transport stopped before it rolls; the
+--   feed gives those blocks silence, and the song position the plug-in
+--   counts on by itself meanwhile gives way to Ardour's frame 0 (checked
+--   below) as the transport starts.
+-- * Ardour fills only the time fields the plug-in asks for and rounds
+--   ppqPos to 1/1920 beat; Zarvoline reads the sample position, rate, tempo
+--   and playing flag, which both hosts give exactly, and never ppqPos.
+-- * Ardour always processes whole 1024-frame blocks, our host ends on a
+--   shorter one: Zarvoline's output does not depend on block boundaries.
 -- Arguments: INPUT.wav REFERENCE.wav LISTING.txt
 local inputPath, referencePath, listingPath = arg[1], arg[2], arg[3]
 local kRate, kBlock, kTempo, kProgram = 44100, 1024, 120, "Studder"

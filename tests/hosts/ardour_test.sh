@@ -13,7 +13,8 @@ command -v ardour7-lua >/dev/null || {
 }
 
 work=$(mkdir -p "$4" && realpath "$(mktemp -d "$4/ardour.XXXXXX")")
-trap 'rm -rf "$work"' EXIT
+# Kept after a failure, for a look at the session, renders and listings.
+trap 'if [ $? -eq 0 ]; then rm -rf "$work"; else echo "files kept in $work" >&2; fi' EXIT
 # A private configuration and cache: a saved one would override LXVST_PATH.
 export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache LXVST_PATH=$work/vst
 # Ardour 7.3's AVX-512 copy routines write past buffer ends on these machines.
