@@ -51,6 +51,15 @@ local function findZarvoline ()
 	error ("Ardour's plug-in list has no Zarvoline: did the scanner run?")
 end
 
+-- The channel and frame of the first sample where two sounds differ, or nil.
+local function firstDifference (a, b)
+	for c = 1, 2 do
+		for i = 1, a.frames do
+			if a[c][i] ~= b[c][i] then return c, i end
+		end
+	end
+end
+
 local function startEngine ()
 	local backend = AudioEngine:set_backend ("None (Dummy)", "", "")
 	assert (backend:set_driver ("10x Speed") == 0) -- the same cycles as real time, ten times sooner
@@ -132,15 +141,7 @@ local capture = created (ARDOUR.LuaAPI.new_luaproc (Session, "Zarvoline Test Cap
 -- The shared memory is ready before the processors first run.
 local input, reference = readWav (inputPath), readWav (referencePath)
 assert (reference.frames == input.frames, "the reference is not as long as the input")
-local function sameSound (a, b)
-	for c = 1, 2 do
-		for i = 1, a.frames do
-			if a[c][i] ~= b[c][i] then return false end
-		end
-	end
-	return true
-end
-assert (not sameSound (input, reference), "the reference render is the input: the comparison would prove nothing")
+assert (firstDifference (input, reference), "the reference render is the input: the comparison would prove nothing")
 local fed, kept = sharedFrames (feed, input.frames), sharedFrames (capture, input.frames)
 for c = 1, 2 do
 	local samples = fed:to_float (kHeader + (c - 1) * input.frames):array ()
@@ -162,15 +163,14 @@ Session:request_stop (false, false, ARDOUR.TransportRequestSource.TRS_UI)
 -- Our render host plays from bar 1, frame 0: so must Ardour.
 assert (fed:atomic_get_int (2) == 0, "Ardour's transport started at frame " .. fed:atomic_get_int (2))
 
-local heard = kept:to_float (kHeader):array ()
+local captured, heard = kept:to_float (kHeader):array (), { frames = input.frames, {}, {} }
 for c = 1, 2 do
-	for i = 1, input.frames do
-		local sample = heard[(c - 1) * input.frames + i]
-		if sample ~= reference[c][i] then
-			error (string.format ("channel %d frame %d: Ardour %.9g, zarvoline-render %.9g", c, i - 1, sample,
-				reference[c][i]))
-		end
-	end
+	for i = 1, input.frames do heard[c][i] = captured[(c - 1) * input.frames + i] end
+end
+local c, i = firstDifference (heard, reference)
+if c then
+	error (string.format ("channel %d frame %d: Ardour %.9g, zarvoline-render %.9g", c, i - 1, heard[c][i],
+		reference[c][i]))
 end
 print (string.format ("Ardour's %d frames equal the reference render", input.frames))
 close_session ()
