@@ -253,4 +253,14 @@ TEST_F(LoopFixture, SwitchingOffReturnsToDryAndForgetsTheLoop) {
     for (size_t i = 0; i < in.size(); ++i) ASSERT_EQ(out.left[i], in.left[i]);
 }
 
+TEST_F(LoopFixture, NonFiniteInputIsRecordedAsSilence) {
+    plainLoop(plugin, 1000);
+    plugin.set(kRecord, 1.0f);
+    Stereo in = ramp(2000, 1);
+    for (size_t i = 0; i < 1000; i += 10) in.left[i] = in.right[i] = i % 20 ? INFINITY : NAN;
+    const Stereo out = driver.run(in);
+    for (size_t i = 1000; i < 2000; ++i)
+        ASSERT_EQ(out.left[i], (i - 1000) % 10 ? in.left[i - 1000] : 0.0f) << i;
+}
+
 }  // namespace

@@ -24,17 +24,6 @@ TEST(Dispatcher, CanDoIsExactAndCaseSensitive) {
     EXPECT_EQ(canDo(""), -1);
 }
 
-TEST(Dispatcher, ProgramSelectionIgnoresNumbersOutsideTheBank) {
-    TestHost host;
-    PluginInstance plugin(host);
-    plugin.setProgram(3);
-    EXPECT_EQ(plugin.program(), 3);
-    for (VstIntPtr outside : {VstIntPtr{16}, VstIntPtr{-1}, VstIntPtr{1} << 40}) {
-        EXPECT_EQ(plugin.dispatch(effSetProgram, 0, outside), 0);
-        EXPECT_EQ(plugin.program(), 3);
-    }
-}
-
 TEST(Dispatcher, IndexedProgramNamesNeedAValidIndexAndABuffer) {
     TestHost host;
     PluginInstance plugin(host);
