@@ -9,6 +9,9 @@
 #include <dirent.h>
 #include <malloc.h>
 
+#include <cstdlib>
+#include <cstring>
+
 namespace {
 
 int openFileCount() {
@@ -96,22 +99,29 @@ TEST_F(EditorWindow, SurvivesAHostThatDestroysItsWindowFirst) {
 }
 
 TEST_F(EditorWindow, OpeningAndClosingManyTimesLeaksNeitherMemoryNorXResources) {
+    host.recordCalls = false;  // the host's own log of calls would grow
     cycle();  // the first window fills the caches (fonts, pictures) for good
     const int clients = session.clientCount();
     const long resources = session.resourceCount();
     const int files = openFileCount();
-    [[maybe_unused]] const size_t heap = mallinfo2().uordblks;
+    const size_t heap = mallinfo2().uordblks;
     constexpr int kCycles = 40;
     for (int i = 0; i < kCycles; ++i) cycle();
+    [[maybe_unused]] const size_t heapAfter = mallinfo2().uordblks;
     EXPECT_EQ(session.clientCount(), clients);
     EXPECT_EQ(session.resourceCount(), resources);
     EXPECT_EQ(openFileCount(), files);
     EXPECT_TRUE(session.childrenOf(session.hostWindow).empty());
 #if !defined(__SANITIZE_ADDRESS__)
-    // A window's worth of memory (or one bitmap) is far above this; the 50
-    // controls leave some allocator noise below it. The sanitizer build checks
-    // every byte with its leak checker instead.
-    EXPECT_LT(mallinfo2().uordblks, heap + kCycles * 1024);
+    // glibc's per-thread cache holds up to 7 freed blocks of each of its 64
+    // sizes, and counts them as in use. With the cache off (ctest turns it off
+    // for this program) a closed window must give back every byte; with it on,
+    // only more than the cache can hold shows a leak. The sanitizer build
+    // checks every byte with its leak checker instead.
+    const char* tunables = std::getenv("GLIBC_TUNABLES");
+    const bool exact = tunables && std::strstr(tunables, "tcache_count=0");
+    constexpr size_t kThreadCacheBytes = 7 * 64 * 1040;
+    EXPECT_LE(heapAfter, heap + (exact ? 0 : kThreadCacheBytes)) << "bytes kept after " << kCycles << " windows";
 #endif
 }
 
