@@ -103,7 +103,9 @@ struct EditorWindowInput : EditorWindow {
         idle();
         host.clearCalls();
     }
-    void TearDown() override { plugin->dispatch(effSetEditKnobMode, 0, 0); }
+    void TearDown() override {
+        if (plugin) plugin->dispatch(effSetEditKnobMode, 0, 0);  // the mode is the whole library's
+    }
 
     void click(Point where, unsigned int button = Button1) {
         session.movePointer(where.h, where.v);

@@ -104,7 +104,7 @@ TEST_F(EditorWindow, OpeningAndClosingManyTimesLeaksNeitherMemoryNorXResources) 
     const int clients = session.clientCount();
     const long resources = session.resourceCount();
     const int files = openFileCount();
-    const size_t heap = mallinfo2().uordblks;
+    [[maybe_unused]] const size_t heap = mallinfo2().uordblks;
     constexpr int kCycles = 40;
     for (int i = 0; i < kCycles; ++i) cycle();
     [[maybe_unused]] const size_t heapAfter = mallinfo2().uordblks;
