@@ -152,7 +152,8 @@ TEST_F(EditorLayoutTest, ClickingTheTitleShowsTheCreditsUntilTheNextClick) {
     EXPECT_FLOAT_EQ(effect->getParameter(effect, kRecord), 0.0f);
     click({150, 26});
     EXPECT_EQ(frame().getModalView(), nullptr);
-    for (size_t i = 0; i < std::size(points); ++i) EXPECT_EQ(pictureColorAt(frame(), points[i]), panel[i]) << i;
+    for (size_t i = 0; i < std::size(points); ++i)
+        EXPECT_EQ(pictureColorAt(frame(), points[i]), panel[i]) << i;
 }
 
 }  // namespace

@@ -116,8 +116,9 @@ struct EditorWindowInput : EditorWindow {
     std::vector<std::pair<VstInt32, float>> edits(VstInt32 index) const {
         std::vector<std::pair<VstInt32, float>> found;
         for (const HostCall& call : host.calls())
-            if (call.index == index && (call.opcode == audioMasterBeginEdit ||
-                                        call.opcode == audioMasterAutomate || call.opcode == audioMasterEndEdit))
+            if (call.index == index &&
+                (call.opcode == audioMasterBeginEdit || call.opcode == audioMasterAutomate ||
+                 call.opcode == audioMasterEndEdit))
                 found.emplace_back(call.opcode, call.opcode == audioMasterAutomate ? call.opt : 0.0f);
         return found;
     }

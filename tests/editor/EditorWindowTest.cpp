@@ -121,7 +121,8 @@ TEST_F(EditorWindow, OpeningAndClosingManyTimesLeaksNeitherMemoryNorXResources) 
     const char* tunables = std::getenv("GLIBC_TUNABLES");
     const bool exact = tunables && std::strstr(tunables, "tcache_count=0");
     constexpr size_t kThreadCacheBytes = 7 * 64 * 1040;
-    EXPECT_LE(heapAfter, heap + (exact ? 0 : kThreadCacheBytes)) << "bytes kept after " << kCycles << " windows";
+    EXPECT_LE(heapAfter, heap + (exact ? 0 : kThreadCacheBytes))
+        << "bytes kept after " << kCycles << " windows";
 #endif
 }
 
