@@ -190,13 +190,18 @@ void StutterEffect::applyBpmLock(float v) {
 
 void StutterEffect::applyLength(float v) {
     v = clampUnit(v);
+    // Writing the value it already holds moves nothing else: hosts write
+    // every parameter back when they restore a project, and resend
+    // automation, and under the lock the offset would move by a ratio taken
+    // before the last program change.
+    const bool unchanged = v == stored(kLength);
     store(kLength, v);
     settings.lengthSamples = rangeMapper.lengthFromNormal(v);
     if (engine.pitchLfoTime > 100000) engine.pitchLfoTime = 0;
     // The lock keeps the ratio of length to offset. A ratio of 0 (locked while
     // the length was 0) cannot be kept: the offset then stays where it is.
     const float ratio = settings.bpmLockRatio;
-    if (settings.bpmLockState == 1 && ratio != 0.0f) {
+    if (settings.bpmLockState == 1 && ratio != 0.0f && !unchanged) {
         setOffsetFrames(static_cast<float>(settings.lengthSamples / static_cast<double>(ratio)));
         updateEditorParameter(kOffset, stored(kOffset));
     }

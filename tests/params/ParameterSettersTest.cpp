@@ -79,6 +79,14 @@ TEST(ParameterSetters, BpmLockKeepsTheRatioOfLengthToOffset) {
     plugin.set(kLength, 0.5f);
     EXPECT_EQ(lengthFrames(plugin), 25000);
     EXPECT_EQ(plugin.get(kOffset), 0.75f);
+
+    // "Studder" ends locked with an offset of 0 but the ratio of its first
+    // steps. The Length it already has, as a host restoring a project or
+    // resending automation writes it, moves nothing.
+    plugin.setProgram(6);
+    const float offset = plugin.get(kOffset);
+    plugin.set(kLength, plugin.get(kLength));
+    EXPECT_EQ(plugin.get(kOffset), offset);
 }
 
 TEST(ParameterSetters, OffsetUnderTheLockMovesTheLengthByAsManyFrames) {
