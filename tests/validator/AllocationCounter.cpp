@@ -4,21 +4,16 @@
 
 namespace validator::allocations {
 
-namespace {
+static std::atomic<long> calls{0};
+static thread_local int openWindows = 0;
 
-std::atomic<long> calls{0};
-thread_local int openWindows = 0;
-
-[[maybe_unused]] void noteCall() {
+[[maybe_unused]] static void noteCall() {
     if (openWindows > 0) calls.fetch_add(1, std::memory_order_relaxed);
 }
-
-}  // namespace
 
 Window::Window() { ++openWindows; }
 Window::~Window() { --openWindows; }
 long count() { return calls.load(); }
-
 #if defined(ZARVOLINE_SANITIZED)
 bool available() { return false; }
 #else
@@ -42,23 +37,15 @@ void __libc_free(void* pointer);
 
 using validator::allocations::noteCall;
 
-namespace {
-
-void* allocate(size_t size, size_t alignment = 0) {
+// clang-format off
+static void* allocate(size_t size, size_t alignment = 0) {
     noteCall();
     void* p = alignment ? __libc_memalign(alignment, size ? size : 1) : __libc_malloc(size ? size : 1);
     if (!p) throw std::bad_alloc();
     return p;
 }
+static void release(void* pointer) { noteCall(); __libc_free(pointer); }
 
-void release(void* pointer) {
-    noteCall();
-    __libc_free(pointer);
-}
-
-}  // namespace
-
-// clang-format off
 extern "C" {
 void* malloc(size_t size) { noteCall(); return __libc_malloc(size); }
 void* calloc(size_t count, size_t size) { noteCall(); return __libc_calloc(count, size); }

@@ -10,8 +10,7 @@ bool available();
 long count();  // calls seen in windows so far, all threads together
 
 // Counting is on for this thread while a Window lives.
-class Window {
-public:
+struct Window {
     Window();
     ~Window();
     Window(const Window&) = delete;

@@ -1,11 +1,11 @@
 // The dispatcher under calls a host should not make but some do: every
 // opcode number, odd sample rates, strings of any length and indices outside
 // what the record announces.
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
 #include "tests/validator/Checks.h"
-#include "tests/validator/ValidatorHost.h"
 
 namespace validator {
 
@@ -31,101 +31,80 @@ bool needsBuffer(VstInt32 opcode) {
     }
 }
 
-// A few blocks after a resume, to see that the instance still works.
-std::string stillProcesses(Instance& instance, double sampleRate = 44100.0) {
-    std::mt19937 random(4);
-    instance.start(sampleRate, 512);
-    Buffers buffers(instance.effect(), 512);
-    for (int i = 0; i < 8; ++i)
-        if (auto why = instance.block(buffers, 512, Signal::kNoise, random); !why.empty())
-            return why;
-    instance.suspend();
-    return {};
-}
-
 }  // namespace
 
+// Each check ends with a few blocks of noise, to see that the instance still works.
 void checkDispatcher(PluginEntry entry, Report& report) {
-    report.run("dispatcher: every opcode 0 to 2000", [&]() -> std::string {
-        ValidatorHost host;
-        Instance instance(entry, host);
+    report.run("dispatcher: every opcode 0 to 2000", [&] {
+        Instance instance(entry);
         instance.start();
         alignas(16) static char buffer[64 * 1024];
         for (VstInt32 opcode = 0; opcode <= 2000; ++opcode) {
             if (opcode == effOpen || opcode == effClose || opcode == effEditOpen) continue;
             std::memset(buffer, 0, sizeof buffer);
-            const bool buffered = needsBuffer(opcode);
             const bool viaValue = opcode == effGetSpeakerArrangement || opcode == effSetSpeakerArrangement;
             instance.call(opcode, 0, viaValue ? reinterpret_cast<VstIntPtr>(buffer + 32768) : 0,
-                          buffered ? buffer : nullptr);
+                          needsBuffer(opcode) ? buffer : nullptr);
         }
-        return stillProcesses(instance);
+        return instance.play(44100.0, 8);
     });
 
-    report.run("dispatcher: canDo with an empty and a 1 kB string", [&]() -> std::string {
-        ValidatorHost host;
-        Instance instance(entry, host);
-        for (std::string text : {std::string(), std::string(1024, 'x')})
-            if (VstIntPtr answer = instance.call(effCanDo, 0, 0, text.data()); answer < -1 || answer > 1)
-                return "answered " + std::to_string(answer) + " to a " + std::to_string(text.size()) +
-                       " byte string";
-        return {};
+    report.run("dispatcher: canDo with an empty and a 1 kB string", [&] {
+        Instance instance(entry);
+        return firstFault({std::string(), std::string(1024, 'x')}, [&](std::string text) -> std::string {
+            const VstIntPtr answer = instance.call(effCanDo, 0, 0, text.data());
+            if (answer >= -1 && answer <= 1) return {};
+            return "answered " + std::to_string(answer) + " to a " + std::to_string(text.size()) + " byte string";
+        });
     });
 
-    report.run("dispatcher: sample rates 0 and negative", [&]() -> std::string {
-        ValidatorHost host;
-        Instance instance(entry, host);
-        for (double rate : {0.0, -44100.0})
-            if (auto why = stillProcesses(instance, rate); !why.empty())
-                return "at " + std::to_string(rate) + " Hz: " + why;
-        return stillProcesses(instance);
+    report.run("dispatcher: sample rates 0 and negative", [&] {
+        Instance instance(entry);
+        return firstFault({0.0, -44100.0, 44100.0}, [&](double rate) {
+            return within("at " + std::to_string(rate) + " Hz", instance.play(rate, 8));
+        });
     });
 
     report.run("dispatcher: parameter indices out of range", [&]() -> std::string {
-        ValidatorHost host;
-        Instance instance(entry, host);
+        Instance instance(entry);
         const VstInt32 count = instance->numParams;
-        std::vector<float> before;
-        for (VstInt32 p = 0; p < count; ++p) before.push_back(instance->getParameter(instance.effect(), p));
+        const std::vector<float> before = instance.parameters();
         for (VstInt32 index : {-1, count, count + 1000, 1 << 20, INT_MAX, INT_MIN}) {
             instance->setParameter(instance.effect(), index, 0.37f);
             (void)instance->getParameter(instance.effect(), index);
         }
-        for (VstInt32 p = 0; p < count; ++p)
-            if (instance->getParameter(instance.effect(), p) != before[size_t(p)])
-                return "parameter " + std::to_string(p) + " changed";
-        return stillProcesses(instance);
+        const std::vector<float> after = instance.parameters();
+        if (after != before)
+            return "parameter " + std::to_string(std::ranges::mismatch(after, before).in1 - after.begin()) +
+                   " changed";
+        return instance.play(44100.0, 8);
     });
 
-    report.run("dispatcher: program numbers out of range", [&]() -> std::string {
-        ValidatorHost host;
-        Instance instance(entry, host);
+    report.run("dispatcher: program numbers out of range", [&] {
+        Instance instance(entry);
         const VstInt32 count = instance->numPrograms;
-        const VstIntPtr chosen = count > 1 ? 1 : 0;
-        instance.call(effSetProgram, 0, chosen);
+        instance.call(effSetProgram, 0, count > 1 ? 1 : 0);
         const VstIntPtr current = instance.call(effGetProgram);
-        for (VstIntPtr outside : {VstIntPtr{-1}, VstIntPtr{count}, VstIntPtr{1} << 40, VstIntPtr{INT_MAX}}) {
-            instance.call(effSetProgram, 0, outside);
+        const auto outside = {VstIntPtr{-1}, VstIntPtr{count}, VstIntPtr{1} << 40, VstIntPtr{INT_MAX}};
+        const std::string why = firstFault(outside, [&](VstIntPtr program) -> std::string {
+            instance.call(effSetProgram, 0, program);
             if (VstIntPtr now = instance.call(effGetProgram); now != current)
-                return "program " + std::to_string(outside) + " made the current program " +
-                       std::to_string(now);
-        }
-        return stillProcesses(instance);
+                return "program " + std::to_string(program) + " made the current program " + std::to_string(now);
+            return {};
+        });
+        return why.empty() ? instance.play(44100.0, 8) : why;
     });
 
-    report.run("dispatcher: texts of indices out of range stay in their buffers", [&]() -> std::string {
-        ValidatorHost host;
-        Instance instance(entry, host);
+    report.run("dispatcher: texts of indices out of range stay in their buffers", [&] {
+        Instance instance(entry);
         const VstInt32 params = instance->numParams, programs = instance->numPrograms;
-        for (VstInt32 index : {-1, params, params + 1, 1 << 20})
-            for (VstInt32 opcode : {effGetParamName, effGetParamLabel, effGetParamDisplay})
-                if (auto why = textFault(instance, opcode, index, kVstMaxTextLen); !why.empty()) return why;
+        std::string why = firstFault({-1, params, params + 1, 1 << 20},
+                                     [&](VstInt32 index) { return parameterTextFault(instance, index); });
         for (VstInt32 index : {-1, programs, 1 << 20})
-            if (auto why = textFault(instance, effGetProgramNameIndexed, index, kVstMaxTextLen); !why.empty())
-                return why;
+            if (why.empty()) why = textFault(instance, effGetProgramNameIndexed, index, kVstMaxTextLen);
         for (VstInt32 opcode : {effGetEffectName, effGetVendorString, effGetProductString})
-            if (auto why = textFault(instance, opcode, 0, 64); !why.empty()) return why;
-        return {};
+            if (why.empty()) why = textFault(instance, opcode, 0, 64);
+        return why;
     });
 }
 

@@ -7,42 +7,24 @@
 #include <limits>
 
 #include "tests/validator/Checks.h"
-#include "tests/validator/ValidatorHost.h"
 
 namespace validator {
 
 namespace {
 
-// The texts of parameter `index` fit their buffers, and a real parameter's
-// display is never empty.
-std::string textsFit(const Instance& instance, VstInt32 index) {
-    std::string display;
-    for (VstInt32 opcode : {effGetParamName, effGetParamLabel})
-        if (auto why = textFault(instance, opcode, index, kVstMaxTextLen); !why.empty()) return why;
-    if (auto why = textFault(instance, effGetParamDisplay, index, kVstMaxTextLen, &display); !why.empty())
-        return why;
-    if (index < instance->numParams && display.empty())
-        return "parameter " + std::to_string(index) + " shows an empty display";
-    return {};
-}
-
 std::string sweep(PluginEntry entry, bool processing) {
-    std::mt19937 random(5);
-    ValidatorHost host;
-    Instance instance(entry, host);
+    Instance instance(entry, 5);
     instance.start(44100.0, 64);
     if (!processing) instance.suspend();
-    Buffers buffers(instance.effect(), 64);
-    for (VstInt32 p = 0; p < instance->numParams; ++p) {
-        for (int step = 0; step <= 100; ++step) {
+    return firstFault(upTo(instance->numParams), [&](VstInt32 p) {
+        return firstFault(upTo(101), [&](int step) {
             instance->setParameter(instance.effect(), p, static_cast<float>(step) * 0.01f);
-            if (auto why = textsFit(instance, p); !why.empty()) return why;
-            if (!processing) continue;
-            if (auto why = instance.block(buffers, 32, Signal::kNoise, random); !why.empty())
-                return "parameter " + std::to_string(p) + " at " + std::to_string(step * 0.01) + ": " + why;
-        }
-    }
-    return {};
+            std::string why = parameterTextFault(instance, p);
+            if (!why.empty() || !processing) return why;
+            return within("parameter " + std::to_string(p) + " at " + std::to_string(step * 0.01),
+                          instance.block(32));
+        });
+    });
 }
 
 }  // namespace
@@ -51,32 +33,25 @@ void checkParameters(PluginEntry entry, Report& report) {
     report.run("parameters: each swept 0 to 1 while processing", [&] { return sweep(entry, true); });
     report.run("parameters: each swept 0 to 1 while suspended", [&] { return sweep(entry, false); });
 
-    report.run("parameters: values outside 0..1, NaN, infinite and subnormal", [&]() -> std::string {
+    report.run("parameters: values outside 0..1, NaN, infinite and subnormal", [&] {
         const float inf = std::numeric_limits<float>::infinity();
-        std::mt19937 random(6);
-        for (float value : {-1.0f, 2.0f, 1e30f, -1e30f, std::nanf(""), inf, -inf, FLT_TRUE_MIN,
-                            -FLT_MIN / 2.0f}) {
-            ValidatorHost host;
-            Instance instance(entry, host);
+        const auto values = {-1.0f, 2.0f, 1e30f, -1e30f, std::nanf(""), inf, -inf, FLT_TRUE_MIN, -FLT_MIN / 2.0f};
+        return firstFault(values, [&](float value) {
+            Instance instance(entry, 6);
             instance.start();
-            Buffers buffers(instance.effect(), 512);
-            for (VstInt32 p = 0; p < instance->numParams; ++p) {
+            std::string why;
+            for (VstInt32 p = 0; p < instance->numParams && why.empty(); ++p) {
                 instance->setParameter(instance.effect(), p, value);
-                if (auto why = textsFit(instance, p); !why.empty()) return why;
+                why = parameterTextFault(instance, p);
             }
-            for (int i = 0; i < 8; ++i)
-                if (auto why = instance.block(buffers, 512, Signal::kNoise, random); !why.empty())
-                    return "all parameters at " + std::to_string(value) + ": " + why;
-        }
-        return {};
+            return why.empty() ? within("all parameters at " + std::to_string(value), instance.blocks(8)) : why;
+        });
     });
 
-    report.run("parameters: names, labels and displays fit 24 bytes", [&]() -> std::string {
-        ValidatorHost host;
-        Instance instance(entry, host);
-        for (VstInt32 p = 0; p <= std::max(40, instance->numParams - 1); ++p)
-            if (auto why = textsFit(instance, p); !why.empty()) return why;
-        return {};
+    report.run("parameters: names, labels and displays fit 24 bytes", [&] {
+        Instance instance(entry);
+        return firstFault(upTo(std::max(41, instance->numParams)),
+                          [&](VstInt32 p) { return parameterTextFault(instance, p); });
     });
 }
 

@@ -3,10 +3,9 @@
 // input and output. Every block's output must be finite, within -1..1 and
 // free of subnormal numbers, and the inputs must come back untouched.
 #include <cmath>
-#include <cstring>
+#include <numeric>
 
 #include "tests/validator/Checks.h"
-#include "tests/validator/ValidatorHost.h"
 
 #if defined(__SSE__)
 #include <xmmintrin.h>
@@ -16,134 +15,100 @@ namespace validator {
 
 namespace {
 
-constexpr int kLargestBlock = 16384;
-
 std::string blockSizes(PluginEntry entry) {
-    std::vector<int> sizes;
-    for (int n = 0; n <= 64; ++n) sizes.push_back(n);
+    constexpr int kLargestBlock = 16384;
+    std::vector<int> sizes(65);
+    std::iota(sizes.begin(), sizes.end(), 0);
     for (int prime : {67, 127, 257, 509, 1021, 2039, 4093, 8191, 16381}) sizes.push_back(prime);
     for (int n = 1025; n <= kLargestBlock; n += 1025) sizes.push_back(n);
     std::mt19937 random(7);
     for (int i = 0; i < 64; ++i) sizes.push_back(std::uniform_int_distribution<int>(0, 4096)(random));
-    ValidatorHost host;
-    Instance instance(entry, host);
+    Instance instance(entry, 7);
     instance.start(44100.0, kLargestBlock);
-    Buffers buffers(instance.effect(), kLargestBlock);
-    for (int frames : sizes)
-        if (auto why = instance.block(buffers, frames, Signal::kNoise, random); !why.empty()) return why;
-    return {};
+    return firstFault(sizes, [&](int frames) { return instance.block(frames); });
 }
 
 std::string sampleRates(PluginEntry entry) {
-    std::mt19937 random(8);
-    ValidatorHost host;
-    Instance instance(entry, host);
-    Buffers buffers(instance.effect(), 512);
-    for (double rate : {1000.0, 8000.0, 11025.0, 22050.0, 44100.0, 48000.0, 88200.0, 96000.0,
-                        176400.0, 192000.0, 384000.0, 768000.0}) {
-        instance.start(rate, 512);
-        for (int i = 0; i < 12; ++i)
-            if (auto why = instance.block(buffers, 512, Signal::kNoise, random); !why.empty())
-                return "at " + std::to_string(rate) + " Hz: " + why;
-        instance.suspend();
-    }
-    return {};
+    Instance instance(entry, 8);
+    const auto rates = {1000.0,  8000.0,   11025.0,  22050.0,  44100.0,  48000.0,
+                        88200.0, 96000.0, 176400.0, 192000.0, 384000.0, 768000.0};
+    return firstFault(rates, [&](double rate) {
+        return within("at " + std::to_string(rate) + " Hz", instance.play(rate, 12));
+    });
 }
 
 // Playing, stopped, jumping backwards, no clock at all, and tempos no song
 // has; the stretches are a tenth of a second or so.
 std::string transports(PluginEntry entry) {
-    std::mt19937 random(9);
-    ValidatorHost host;
-    Instance instance(entry, host);
+    Instance instance(entry, 9);
     instance.start();
-    Buffers buffers(instance.effect(), 512);
+    VstTimeInfo& time = instance.host.time;
     const double tempos[] = {120.0, 0.0, -60.0, std::nan(""), 1e7, 0.2, 97.3};
-    for (int stretch = 0; stretch < 28; ++stretch) {
-        host.provideTime = stretch % 4 != 3;
-        if (stretch % 4 == 1) host.time.flags &= ~kVstTransportPlaying;
-        else host.time.flags |= kVstTransportPlaying;
-        if (stretch % 4 == 2) host.time.samplePos = std::max(0.0, host.time.samplePos - 30000.0);
-        if (stretch % 4 == 2) host.time.ppqPos = std::max(0.0, host.time.ppqPos - 2.5);
-        host.time.tempo = tempos[stretch / 4];
-        if (stretch == 27) host.time.samplePos = 2147483000.0;  // about to pass 2^31
-        for (int i = 0; i < 9; ++i)
-            if (auto why = instance.block(buffers, 512, Signal::kNoise, random); !why.empty())
-                return "stretch " + std::to_string(stretch) + ": " + why;
-    }
-    return {};
+    return firstFault(upTo(28), [&](int stretch) {
+        instance.host.provideTime = stretch % 4 != 3;
+        if (stretch % 4 == 1) time.flags &= ~kVstTransportPlaying;
+        else time.flags |= kVstTransportPlaying;
+        if (stretch % 4 == 2) {
+            time.samplePos = std::max(0.0, time.samplePos - 30000.0);
+            time.ppqPos = std::max(0.0, time.ppqPos - 2.5);
+        }
+        time.tempo = tempos[stretch / 4];
+        if (stretch == 27) time.samplePos = 2147483000.0;  // about to pass 2^31
+        return within("stretch " + std::to_string(stretch), instance.blocks(9));
+    });
 }
 
 std::string inputs(PluginEntry entry) {
-    std::mt19937 random(10);
-    ValidatorHost host;
-    Instance instance(entry, host);
+    Instance instance(entry, 10);
     instance.start();
-    Buffers buffers(instance.effect(), 512);
-    for (Signal kind : kAllSignals)
-        for (int i = 0; i < 16; ++i)
-            if (auto why = instance.block(buffers, 512, kind, random); !why.empty())
-                return "input kind " + std::to_string(int(kind)) + ": " + why;
-    return {};
+    return firstFault(kAllSignals, [&](Signal kind) {
+        return within("input kind " + std::to_string(int(kind)), instance.blocks(16, 512, kind));
+    });
 }
 
 std::string programs(PluginEntry entry) {
-    std::mt19937 random(11);
-    ValidatorHost host;
-    Instance probe(entry, host);
-    for (VstInt32 program = 0; program < probe->numPrograms; ++program) {
-        ValidatorHost programHost;
-        Instance instance(entry, programHost);
+    const VstInt32 count = Instance(entry)->numPrograms;
+    return firstFault(upTo(count), [&](VstInt32 program) {
+        Instance instance(entry, 11);
         instance.call(effSetProgram, 0, program);
         instance.start();
-        Buffers buffers(instance.effect(), 512);
-        for (int i = 0; i < 20; ++i)
-            if (auto why = instance.block(buffers, 512, i < 10 ? Signal::kNoise : Signal::kSquare, random);
-                !why.empty())
-                return "program " + std::to_string(program) + ": " + why;
-    }
-    return {};
+        std::string why = instance.blocks(10);
+        if (why.empty()) why = instance.blocks(10, 512, Signal::kSquare);
+        return within("program " + std::to_string(program), why);
+    });
 }
 
 // In place, the output must be what separate buffers would have given.
 std::string inPlace(PluginEntry entry) {
-    std::vector<std::vector<float>> outputs[2];
+    std::vector<float> sound[2];
     for (bool same : {false, true}) {
-        std::mt19937 random(12);
-        ValidatorHost host;
-        Instance instance(entry, host);
+        Instance instance(entry, 12);
         instance.start();
-        Buffers buffers(instance.effect(), 333);
-        for (int i = 0; i < 30; ++i) {
-            if (auto why = instance.block(buffers, 333, Signal::kNoise, random, same); !why.empty())
-                return (same ? "in place: " : "") + why;
-            for (float* channel : buffers.outputs) outputs[same].emplace_back(channel, channel + 333);
-        }
+        if (auto why = instance.blocks(30, 333, Signal::kNoise, &sound[same], same); !why.empty())
+            return (same ? "in place: " : "") + why;
     }
-    return outputs[0] == outputs[1] ? std::string() : "in place sounds unlike separate buffers";
+    return sound[0] == sound[1] ? "" : "in place sounds unlike separate buffers";
 }
 
 // Hosts run with their own rounding and denormal settings; a plug-in that
 // changes them for itself must put them back.
-std::string floatingPointMode(PluginEntry entry) {
+std::string floatingPointMode([[maybe_unused]] PluginEntry entry) {
 #if defined(__SSE__)
-    std::mt19937 random(13);
-    ValidatorHost host;
-    Instance instance(entry, host);
+    Instance instance(entry, 13);
     instance.start();
-    Buffers buffers(instance.effect(), 300);
-    const unsigned original = _mm_getcsr();
-    for (unsigned mode : {original & ~0x8040u, original | 0x8040u, (original & ~0x8040u) | 0x6000u}) {
+    const unsigned original = _mm_getcsr(), flushing = 0x8040, towardZero = 0x6000;
+    const auto modes = {original & ~flushing, original | flushing, (original & ~flushing) | towardZero};
+    return firstFault(modes, [&](unsigned mode) -> std::string {
         _mm_setcsr(mode);
-        (void)instance.block(buffers, 300, Signal::kNoise, random);
+        (void)instance.block(300);
         const unsigned after = _mm_getcsr() & ~0x3Fu;  // the sticky exception flags aside
         _mm_setcsr(original);
         if (after != (mode & ~0x3Fu)) return "MXCSR came back as " + std::to_string(after);
-    }
+        return {};
+    });
 #else
-    (void)entry;
-#endif
     return {};
+#endif
 }
 
 }  // namespace
@@ -157,9 +122,7 @@ void checkProcessing(PluginEntry entry, Report& report) {
                [&] { return inputs(entry); });
     report.run("processing: every factory program", [&] { return programs(entry); });
     report.run("processing: in-place buffers", [&] { return inPlace(entry); });
-    report.run("processing: the caller's floating-point mode is kept", [&] {
-        return floatingPointMode(entry);
-    });
+    report.run("processing: the caller's floating-point mode is kept", [&] { return floatingPointMode(entry); });
 }
 
 }  // namespace validator

@@ -17,25 +17,23 @@ namespace {
 const char* volatile runningCheck = nullptr;
 
 [[maybe_unused]] void onCrash(int signal) {
-    const char* name = runningCheck ? runningCheck : "loading";
     char line[512];
-    const int length = std::snprintf(line, sizeof line, "FAIL %s: crashed (%s)\n", name,
-                                     strsignal(signal));
+    const int length = std::snprintf(line, sizeof line, "FAIL %s: crashed (%s)\n",
+                                     runningCheck ? runningCheck : "loading", strsignal(signal));
     if (length > 0) (void)!write(STDOUT_FILENO, line, static_cast<size_t>(length));
     _exit(1);
 }
 
 }  // namespace
 
-Report::Report(std::vector<std::string> expectedFailures)
-    : expectedFailures_(std::move(expectedFailures)) {
+Report::Report(std::vector<std::string> expectedFailures) : expectedFailures_(std::move(expectedFailures)) {
 #if !defined(ZARVOLINE_SANITIZED)
     for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) std::signal(signal, onCrash);
 #endif
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
 }
 
-void Report::run(const std::string& name, const Check& check) {
+void Report::run(const std::string& name, const std::function<std::string()>& check) {
     runningCheck = name.c_str();
     std::string why;
     try {
@@ -44,20 +42,13 @@ void Report::run(const std::string& name, const Check& check) {
         why = error.what();
     }
     runningCheck = nullptr;
-    const bool expected = std::find(expectedFailures_.begin(), expectedFailures_.end(), name) !=
-                          expectedFailures_.end();
-    if (why.empty() && !expected) {
-        ++passed_;
-        std::printf("PASS %s\n", name.c_str());
-    } else if (why.empty()) {
-        ++failed_;
-        std::printf("XPASS %s: expected to fail\n", name.c_str());
-    } else if (expected) {
-        std::printf("XFAIL %s: %s\n", name.c_str(), why.c_str());
-    } else {
-        ++failed_;
-        std::printf("FAIL %s: %s\n", name.c_str(), why.c_str());
-    }
+    const bool expected = std::ranges::find(expectedFailures_, name) != expectedFailures_.end();
+    const bool failed = !why.empty();
+    if (!failed && !expected) ++passed_;
+    if (failed != expected) ++failed_;
+    if (!failed && expected) why = "expected to fail";
+    const char* verdict = failed ? (expected ? "XFAIL" : "FAIL") : (expected ? "XPASS" : "PASS");
+    std::printf("%s %s%s%s\n", verdict, name.c_str(), why.empty() ? "" : ": ", why.c_str());
 }
 
 void Report::skip(const std::string& name, const std::string& why) {

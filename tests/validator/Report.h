@@ -11,20 +11,17 @@ namespace validator {
 
 class Report {
 public:
-    using Check = std::function<std::string()>;
-
     // Checks named in `expectedFailures` are known to fail: their failure
     // prints as XFAIL and is not counted, their passing as XPASS and is.
     explicit Report(std::vector<std::string> expectedFailures = {});
     // Runs one check; an exception it lets out is a failure too.
-    void run(const std::string& name, const Check& check);
+    void run(const std::string& name, const std::function<std::string()>& check);
     void skip(const std::string& name, const std::string& why);
     // Prints "N passed, N failed"; the exit code is 1 if anything failed.
     int finish() const;
 
 private:
-    int passed_ = 0;
-    int failed_ = 0;
+    int passed_ = 0, failed_ = 0;
     std::vector<std::string> expectedFailures_;
 };
 

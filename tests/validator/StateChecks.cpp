@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "tests/validator/Checks.h"
-#include "tests/validator/ValidatorHost.h"
 
 namespace validator {
 
@@ -17,31 +16,22 @@ struct Saved {
 };
 
 Saved save(const Instance& instance) {
-    Saved saved;
-    for (VstInt32 p = 0; p < instance->numParams; ++p)
-        saved.values.push_back(instance->getParameter(instance.effect(), p));
+    Saved saved{instance.parameters(), {}};
     if (auto why = textFault(instance, effGetProgramName, 0, kVstMaxTextLen, &saved.name); !why.empty())
         throw std::runtime_error(why);
     return saved;
 }
 
-// A quarter of a second of the same seeded noise and the same playing transport.
+// A quarter of a second of the instance's seeded noise and the same playing transport.
 std::vector<float> render(Instance& instance) {
-    std::mt19937 random(17);
-    instance.start();
-    Buffers buffers(instance.effect(), 441);
     std::vector<float> sound;
-    for (int i = 0; i < 25; ++i) {
-        if (auto why = instance.block(buffers, 441, Signal::kNoise, random); !why.empty())
-            throw std::runtime_error(why);
-        for (float* channel : buffers.outputs) sound.insert(sound.end(), channel, channel + 441);
-    }
+    instance.start();
+    if (auto why = instance.blocks(25, 441, Signal::kNoise, &sound); !why.empty()) throw std::runtime_error(why);
     return sound;
 }
 
 std::string restoreProgram(PluginEntry entry, VstInt32 program) {
-    ValidatorHost originalHost, restoredHost;
-    Instance original(entry, originalHost), restored(entry, restoredHost);
+    Instance original(entry, 17), restored(entry, 17);
     original.call(effSetProgram, 0, program);
     const Saved saved = save(original);
     restored.call(effSetProgram, 0, program);
@@ -55,15 +45,14 @@ std::string restoreProgram(PluginEntry entry, VstInt32 program) {
             return "parameter " + std::to_string(p) + " read back " + std::to_string(again.values[p]) +
                    " instead of " + std::to_string(saved.values[p]);
     if (again.name != saved.name) return "the name read back \"" + again.name + "\"";
-    return render(original) == render(restored) ? std::string() : "the restored program sounds different";
+    return render(original) == render(restored) ? "" : "the restored program sounds different";
 }
 
 }  // namespace
 
 void checkState(PluginEntry entry, Report& report) {
-    ValidatorHost host;
-    Instance probe(entry, host);
-    for (VstInt32 program = 0; program < probe->numPrograms; ++program)
+    const VstInt32 programs = Instance(entry)->numPrograms;
+    for (VstInt32 program = 0; program < programs; ++program)
         report.run("state: program " + std::to_string(program) + " restored through its parameters and name",
                    [&] { return restoreProgram(entry, program); });
 }

@@ -8,7 +8,6 @@
 #include <exception>
 
 #include "tests/validator/Checks.h"
-#include "tests/validator/ValidatorHost.h"
 
 #if defined(__SANITIZE_THREAD__)
 // The second-thread check is meant to stop at the first report.
@@ -21,8 +20,7 @@ int main(int argc, char** argv) {
     for (; at + 1 < argc && std::strcmp(argv[at], "--expect-fail") == 0; at += 2)
         expectedFailures.push_back(argv[at + 1]);
     if (at != argc - 1) {
-        std::fprintf(stderr, "usage: %s [--expect-fail CHECK]... PLUGIN.so\n",
-                     argc > 0 ? argv[0] : "zarvoline-validate");
+        std::fprintf(stderr, "usage: %s [--expect-fail CHECK]... PLUGIN.so\n", argc > 0 ? argv[0] : "zarvoline-validate");
         return 2;
     }
     const char* path = argv[at];
@@ -33,19 +31,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        validator::ValidatorHost host;
-        validator::Instance probe(library->entry(), host);
-        std::printf("%s: %d parameters, %d programs, %d in, %d out, flags 0x%x\n", path,
-                    probe->numParams, probe->numPrograms, probe->numInputs, probe->numOutputs,
-                    static_cast<unsigned>(probe->flags));
+        validator::Instance probe(library->entry());
+        std::printf("%s: %d parameters, %d programs, %d in, %d out, flags 0x%x\n", path, probe->numParams,
+                    probe->numPrograms, probe->numInputs, probe->numOutputs, static_cast<unsigned>(probe->flags));
     } catch (const std::exception& refused) {
         std::fprintf(stderr, "%s: %s\n", path, refused.what());
         return 2;
     }
     validator::Report report(std::move(expectedFailures));
-    for (auto area : {validator::checkLifecycle, validator::checkDispatcher,
-                      validator::checkParameters, validator::checkProcessing,
-                      validator::checkRealTime, validator::checkState})
+    using namespace validator;
+    for (auto area : {checkLifecycle, checkDispatcher, checkParameters, checkProcessing, checkRealTime, checkState})
         area(library->entry(), report);
     return report.finish();
 }
