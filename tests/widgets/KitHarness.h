@@ -26,11 +26,6 @@ public:
     std::vector<Report> reports;
 };
 
-struct HostCallRecord {
-    VstInt32 opcode;
-    VstInt32 index;
-};
-
 class KitHarness {
 public:
     explicit KitHarness(PlatformWindowFactory factory = nullptr, void* parent = nullptr);
@@ -56,12 +51,10 @@ public:
     void type(const char* text);
     void idle() { editor->idle(); }
 
-    // Host calls of the given kind, in order.
-    std::vector<HostCallRecord> hostCalls(VstInt32 opcode) const;
-    std::vector<VstInt32> editOpcodes() const;  // begin and end edits and automation, in order
+    std::vector<VstInt32> editOpcodes() const;  // the begin and end edits, in order
 
     RecordingListener listener;
-    std::vector<HostCallRecord> calls;
+    std::vector<VstInt32> calls;  // the opcodes of every host call
     std::unique_ptr<AudioEffectX> effect;
     AEffGUIEditor* editor;  // owned by the effect
 };

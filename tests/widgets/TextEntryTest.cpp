@@ -23,7 +23,7 @@ struct TextEntryTest : ::testing::Test {
     HeadlessWindow& window() { return *static_cast<HeadlessWindow*>(kit.frame().platform()); }
 };
 
-TEST_F(TextEntryTest, ReturnKeepsAChangedTextAndReportsIt) {
+TEST_F(TextEntryTest, ReturnKeepsAChangedTextAndReportsItEscapeAndAnUnchangedTextDoNot) {
     kit.click(kInField);
     EXPECT_TRUE(entry->isEditing());
     EXPECT_TRUE(window().keyboardFocused);  // the field holds the keyboard while open
@@ -39,21 +39,18 @@ TEST_F(TextEntryTest, ReturnKeepsAChangedTextAndReportsIt) {
     EXPECT_EQ(kit.listener.reports[0].tag, 63);
     // Closed, the field no longer takes keys; the host gets them.
     EXPECT_FALSE(kit.key(0, 'x'));
-}
 
-TEST_F(TextEntryTest, AnUnchangedTextOrEscapeReportsNothing) {
-    kit.click(kInField);
-    kit.key(kVKeyReturn);
+    // Escape, or a text typed back to what it was, reports nothing.
     kit.click(kInField);
     kit.type("99");
     kit.key(kVKeyEscape);
-    EXPECT_STREQ(entry->getText(), "120.0");
+    EXPECT_STREQ(entry->getText(), "140");
     kit.click(kInField);
     kit.type("1");
     kit.key(kVKeyBack);
-    kit.type("120.0");
-    kit.key(kVKeyReturn);  // typed back to what it was
-    EXPECT_TRUE(kit.listener.reports.empty());
+    kit.type("140");
+    kit.key(kVKeyReturn);
+    EXPECT_EQ(kit.listener.reports.size(), 1u);
 }
 
 TEST_F(TextEntryTest, APressElsewhereClosesTheFieldAndKeepsTheText) {
@@ -96,9 +93,8 @@ TEST_F(TextEntryTest, EditingKeys) {
 
 TEST_F(TextEntryTest, DrawsTheOpenFieldInItsBackColour) {
     entry->setBackColor({118, 57, 48, 255});
-    entry->setFontColor({225, 242, 203, 255});
     kit.click(kInField);
-    kit.key(kVKeyEnd);
+    kit.key(kVKeyEnd);  // nothing selected
     kit.idle();
     EXPECT_EQ(pictureColorAt(kit.frame(), {300, 85}), (Color{118, 57, 48, 255}));
 }

@@ -1,6 +1,5 @@
 #include "tests/widgets/X11Session.h"
 
-#include <X11/Xutil.h>
 #include <X11/extensions/XRes.h>
 #include <X11/extensions/XTest.h>
 
@@ -42,8 +41,7 @@ long X11Session::resourceCount() {
     for (int i = 0; i < count; ++i) {
         int types = 0;
         XResType* held = nullptr;
-        if (!XResQueryClientResources(display, clients[i].resource_base, &types, &held))
-            continue;
+        if (!XResQueryClientResources(display, clients[i].resource_base, &types, &held)) continue;
         for (int t = 0; t < types; ++t) total += held[t].count;
         XFree(held);
     }
@@ -107,14 +105,6 @@ std::vector<Window> X11Session::childrenOf(Window window) {
         if (children) XFree(children);
     }
     return list;
-}
-
-unsigned long X11Session::pixel(Window window, int x, int y) {
-    XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
-    if (!image) return ~0ul;
-    const unsigned long value = XGetPixel(image, 0, 0) & 0xFFFFFF;
-    XDestroyImage(image);
-    return value;
 }
 
 void X11Session::destroyHostWindow() {

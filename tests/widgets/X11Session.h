@@ -34,8 +34,6 @@ public:
     void typeText(const char* text);
 
     std::vector<Window> childrenOf(Window window);
-    // The pixel at (x, y) of a window, as 0xRRGGBB.
-    unsigned long pixel(Window window, int x, int y);
     void destroyHostWindow();
     // A fresh host window, for a test that destroyed the first one.
     void createHostWindow();

@@ -17,11 +17,8 @@ public:
 
     bool running() const { return !name.empty(); }
     const std::string& displayName() const { return name; }
-    // Why it is not running.
-    const std::string& failure() const { return error; }
 
 private:
     pid_t pid = -1;
     std::string name;
-    std::string error;
 };
