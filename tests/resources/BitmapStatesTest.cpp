@@ -94,18 +94,12 @@ TEST(BitmapStates, SwitchImagesShowTheirOwnPosition) {
     }
 }
 
-bool isKeyed(int id) {
-    for (const ExpectedBitmap& expected : kExpectedBitmaps)
-        if (expected.id == id) return expected.redIsTransparent || id == 128;
-    return false;
-}
-
 // Only the knobs and their dots let the panel show through; every other
 // picture covers its whole rectangle, so it has no pixel of its transparent
 // colour (a gap left undrawn would show up here).
 TEST(BitmapStates, OnlyTheKnobsHaveTransparentPixels) {
     for (const ExpectedBitmap& expected : kExpectedBitmaps) {
-        if (isKeyed(expected.id)) continue;
+        if (expected.redIsTransparent || expected.id == 128) continue;  // 128 is the Length knob
         Surface bitmap = loadCommitted(expected.id);
         ASSERT_NE(bitmap, nullptr);
         EXPECT_EQ(countPixelsOfColour(bitmap.get(), {0, 0, expected.width, expected.height}, 255, 255, 255), 0)
@@ -113,44 +107,33 @@ TEST(BitmapStates, OnlyTheKnobsHaveTransparentPixels) {
     }
 }
 
-void expectKeyedCornersAndSolidFace(cairo_surface_t* bitmap, int top, int size, int r, int g, int b,
-                                    double solidRadius) {
-    for (int x : {0, size - 1})
-        for (int y : {0, size - 1}) {
-            EXPECT_TRUE(hasColour(pixelAt(bitmap, x, top + y), r, g, b)) << x << "," << y;
+// The round knobs and dots: their four corners are the transparent colour,
+// and nothing of that colour is left inside their face.
+TEST(BitmapStates, KnobsAndDotsAreRoundOnTheirTransparentColour) {
+    struct Round {
+        int id, size, images;
+        bool onRed;
+        double solidRadius;
+    };
+    for (const Round& round : {Round{170, 25, 19, true, 10.0}, Round{178, 25, 19, true, 10.0},
+                               Round{130, 4, 1, true, 1.5}, Round{180, 4, 1, true, 1.5},
+                               Round{128, 58, 1, false, 27.5}}) {
+        SCOPED_TRACE(round.id);
+        Surface bitmap = loadCommitted(round.id);
+        ASSERT_NE(bitmap, nullptr);
+        const int r = 255, g = round.onRed ? 0 : 255, b = g;
+        const double centre = round.size * 0.5;
+        for (int top = 0; top < round.images * round.size; top += round.size) {
+            for (int x : {0, round.size - 1})
+                for (int y : {0, round.size - 1})
+                    EXPECT_TRUE(hasColour(pixelAt(bitmap.get(), x, top + y), r, g, b)) << x << "," << top + y;
+            for (int y = 0; y < round.size; ++y)
+                for (int x = 0; x < round.size; ++x)
+                    if (std::hypot(x + 0.5 - centre, y + 0.5 - centre) <= round.solidRadius) {
+                        EXPECT_FALSE(hasColour(pixelAt(bitmap.get(), x, top + y), r, g, b)) << x << "," << top + y;
+                    }
         }
-    const double centre = size * 0.5;
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            if (std::hypot(x + 0.5 - centre, y + 0.5 - centre) <= solidRadius) {
-                EXPECT_FALSE(hasColour(pixelAt(bitmap, x, top + y), r, g, b)) << x << "," << y;
-            }
-}
-
-TEST(BitmapStates, KnobStripsAreRoundOnRed) {
-    constexpr int kFrames = 19, kFrameSize = 25;
-    for (int id : {170, 178}) {
-        SCOPED_TRACE(id);
-        Surface strip = loadCommitted(id);
-        ASSERT_NE(strip, nullptr);
-        for (int frame = 0; frame < kFrames; ++frame)
-            expectKeyedCornersAndSolidFace(strip.get(), frame * kFrameSize, kFrameSize, 255, 0, 0, 10.0);
     }
-}
-
-TEST(BitmapStates, HandleDotsAreRoundOnRed) {
-    for (int id : {130, 180}) {
-        SCOPED_TRACE(id);
-        Surface dot = loadCommitted(id);
-        ASSERT_NE(dot, nullptr);
-        expectKeyedCornersAndSolidFace(dot.get(), 0, 4, 255, 0, 0, 1.5);
-    }
-}
-
-TEST(BitmapStates, LengthKnobIsRoundOnWhite) {
-    Surface body = loadCommitted(128);
-    ASSERT_NE(body, nullptr);
-    expectKeyedCornersAndSolidFace(body.get(), 0, 58, 255, 255, 255, 27.5);
 }
 
 // The dots must stand out where they run: four pixels in from the rim of

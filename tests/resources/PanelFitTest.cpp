@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace artwork::testing {
 namespace {
 
@@ -71,34 +73,26 @@ TEST_F(PanelFit, ControlsHaveTheirCaptions) {
     for (const Captioned& c : captioned) EXPECT_GE(inkIn(c.area), 10) << c.caption;
 }
 
-// Drawn opaquely, these parts carry the panel under them: their first image
-// is what the panel itself shows there, pixel for pixel.
-TEST(PanelPieces, CaptionKeysMatchThePanelAtRest) {
+// Drawn opaquely, these parts carry the panel under them: the caption keys'
+// first image, and the Offset knob's corners, are what the panel itself
+// shows there, pixel for pixel.
+TEST(PanelPieces, CaptionKeysAtRestAndTheOffsetKnobCornersAreThePanel) {
     Surface panel = loadCommitted(127);
     ASSERT_NE(panel, nullptr);
-    for (auto [id, place] : {std::pair{166, kDivisionModeButton}, std::pair{168, kRepeatLockButton}}) {
-        Surface key = loadCommitted(id);
-        ASSERT_NE(key, nullptr);
-        EXPECT_EQ(countDifferentPixels(key.get(), 0, 0, panel.get(), place.left, place.top, place.width(),
-                                       place.height(), 0),
-                  0)
-            << "bitmap " << id;
-    }
-}
-
-TEST(PanelPieces, OffsetKnobCornersAreThePanel) {
-    Surface panel = loadCommitted(127);
-    Surface knob = loadCommitted(129);
-    ASSERT_NE(panel, nullptr);
-    ASSERT_NE(knob, nullptr);
+    // Pixels of `area` of bitmap `id` unlike the panel where the bitmap is placed at `place`.
+    const auto differences = [&](int id, Rect place, Rect area) {
+        Surface piece = loadCommitted(id);
+        return piece ? countDifferentPixels(piece.get(), area.left, area.top, panel.get(), place.left + area.left,
+                                            place.top + area.top, area.width(), area.height(), 0)
+                     : -1;
+    };
+    for (auto [id, place] : {std::pair{166, kDivisionModeButton}, std::pair{168, kRepeatLockButton}})
+        EXPECT_EQ(differences(id, place, {0, 0, place.width(), place.height()}), 0) << id;
     constexpr int kCorner = 8;
-    const Rect place = kOffsetKnob;
-    for (int x : {0, place.width() - kCorner})
-        for (int y : {0, place.height() - kCorner})
-            EXPECT_EQ(countDifferentPixels(knob.get(), x, y, panel.get(), place.left + x, place.top + y, kCorner,
-                                           kCorner, 0),
-                      0)
-                << "corner at " << x << "," << y;
+    for (int x : {0, kOffsetKnob.width() - kCorner})
+        for (int y : {0, kOffsetKnob.height() - kCorner})
+            EXPECT_EQ(differences(129, kOffsetKnob, {x, y, x + kCorner, y + kCorner}), 0)
+                << "Offset knob corner at " << x << "," << y;
 }
 
 }  // namespace
