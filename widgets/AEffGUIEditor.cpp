@@ -126,10 +126,16 @@ void AEffGUIEditor::doIdleStuff() {
     inIdleStuff = false;
 }
 
+// Only a parameter's gesture reaches the host: tags beyond the parameters
+// belong to the window alone (units toggles, the credits).
+bool AEffGUIEditor::isParameter(VstInt32 tag) const {
+    return effectX && tag >= 0 && tag < effectX->getAeffect()->numParams;
+}
+
 void AEffGUIEditor::beginEdit(VstInt32 tag) {
-    if (effectX) effectX->beginEdit(tag);
+    if (isParameter(tag)) effectX->beginEdit(tag);
 }
 
 void AEffGUIEditor::endEdit(VstInt32 tag) {
-    if (effectX) effectX->endEdit(tag);
+    if (isParameter(tag)) effectX->endEdit(tag);
 }

@@ -59,6 +59,8 @@ protected:
     void endFrameCall();
     bool isBusy() const { return busy; }
 
+    bool isParameter(VstInt32 tag) const;
+
     AudioEffectX* effectX;
     ERect rect{};
     EditorFrame* frame = nullptr;

@@ -15,8 +15,12 @@ MouseResult ToggleButton::mouse(DrawContext& context, Point /*where*/) {
         report(context);  // other buttons change nothing; the editor may learn from them
         return kMouseDone;
     }
+    // One click is one gesture for the host: hosts in touch automation
+    // write only between begin and end.
+    beginEdit();
     value = static_cast<int>(value) != 0 ? 0.0f : 1.0f;
     doIdleStuff();
     report(context);
+    endEdit();
     return kMouseDone;
 }

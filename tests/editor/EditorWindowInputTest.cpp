@@ -174,8 +174,11 @@ TEST_F(EditorWindowInput, ButtonsPressedWithThePointerReachThePluginAndTheHost) 
     plugin->set(kRecord, 0.0f);
     click({373, 154});  // Record
     ASSERT_TRUE(idleUntil([&] { return plugin->get(kRecord) == 1.0f; }));
-    // A switch is flipped in one step: one change, no edit gesture around it.
-    EXPECT_EQ(edits(kRecord), (std::vector<std::pair<VstInt32, float>>{{audioMasterAutomate, 1.0f}}));
+    // A switch is flipped in one step, as one edit gesture: hosts in touch
+    // automation write only between its begin and end.
+    EXPECT_EQ(edits(kRecord), (std::vector<std::pair<VstInt32, float>>{{audioMasterBeginEdit, 0.0f},
+                                                                     {audioMasterAutomate, 1.0f},
+                                                                     {audioMasterEndEdit, 0.0f}}));
 
     // A kick button is held down: the host sees the press and the release as one edit.
     click({373, 180});  // Rewind
