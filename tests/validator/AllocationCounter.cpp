@@ -24,7 +24,6 @@ bool available() { return true; }
 
 #if !defined(ZARVOLINE_SANITIZED)
 #include <cerrno>
-#include <cstdlib>
 #include <new>
 
 extern "C" {

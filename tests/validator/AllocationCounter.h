@@ -1,5 +1,5 @@
 // Counts calls of the C and C++ allocators made on the calling thread while a
-// window is open. The validator binary replaces malloc, free and operator
+// Window is open. The validator binary replaces malloc, free and operator
 // new/delete with counting versions, so a loaded plug-in's calls land here too.
 // Sanitizer builds bring allocators of their own and count nothing.
 #pragma once
@@ -9,7 +9,6 @@ namespace validator::allocations {
 bool available();
 long count();  // calls seen in windows so far, all threads together
 
-// Counting is on for this thread while a Window lives.
 struct Window {
     Window();
     ~Window();

@@ -1,6 +1,7 @@
 // The dispatcher under calls a host should not make but some do: every
 // opcode number, odd sample rates, strings of any length and indices outside
-// what the record announces.
+// what the record announces. Each check ends by seeing that the instance
+// still processes.
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -9,31 +10,18 @@
 
 namespace validator {
 
-namespace {
-
 // Opcodes whose published meaning reads or writes through ptr (or, for the
 // speaker arrangements, through value): the sweep hands them a zeroed buffer
 // instead of null.
-bool needsBuffer(VstInt32 opcode) {
-    switch (opcode) {
-        case effSetProgramName: case effGetProgramName: case effGetParamLabel:
-        case effGetParamDisplay: case effGetParamName: case effEditGetRect: case effEditDraw:
-        case effGetChunk: case effSetChunk: case effProcessEvents: case effString2Parameter:
-        case effGetProgramNameIndexed: case effGetInputProperties: case effGetOutputProperties:
-        case effOfflineNotify: case effOfflinePrepare: case effOfflineRun: case effProcessVarIo:
-        case effSetSpeakerArrangement: case effGetEffectName: case effGetErrorText:
-        case effGetVendorString: case effGetProductString: case effVendorSpecific: case effCanDo:
-        case effGetParameterProperties: case effGetMidiProgramName: case effGetCurrentMidiProgram:
-        case effGetMidiProgramCategory: case effGetMidiKeyName: case effGetSpeakerArrangement:
-        case effShellGetNextPlugin: case effBeginLoadBank: case effBeginLoadProgram:
-            return true;
-        default: return false;
-    }
-}
+constexpr VstInt32 kBuffered[] = {
+    effSetProgramName, effGetProgramName, effGetParamLabel, effGetParamDisplay, effGetParamName, effEditGetRect,
+    effEditDraw, effGetChunk, effSetChunk, effProcessEvents, effString2Parameter, effGetProgramNameIndexed,
+    effGetInputProperties, effGetOutputProperties, effOfflineNotify, effOfflinePrepare, effOfflineRun,
+    effProcessVarIo, effSetSpeakerArrangement, effGetEffectName, effGetErrorText, effGetVendorString,
+    effGetProductString, effVendorSpecific, effCanDo, effGetParameterProperties, effGetMidiProgramName,
+    effGetCurrentMidiProgram, effGetMidiProgramCategory, effGetMidiKeyName, effGetSpeakerArrangement,
+    effShellGetNextPlugin, effBeginLoadBank, effBeginLoadProgram};
 
-}  // namespace
-
-// Each check ends with a few blocks of noise, to see that the instance still works.
 void checkDispatcher(PluginEntry entry, Report& report) {
     report.run("dispatcher: every opcode 0 to 2000", [&] {
         Instance instance(entry);
@@ -44,7 +32,7 @@ void checkDispatcher(PluginEntry entry, Report& report) {
             std::memset(buffer, 0, sizeof buffer);
             const bool viaValue = opcode == effGetSpeakerArrangement || opcode == effSetSpeakerArrangement;
             instance.call(opcode, 0, viaValue ? reinterpret_cast<VstIntPtr>(buffer + 32768) : 0,
-                          needsBuffer(opcode) ? buffer : nullptr);
+                          std::ranges::count(kBuffered, opcode) ? buffer : nullptr);
         }
         return instance.play(44100.0, 8);
     });
@@ -74,18 +62,15 @@ void checkDispatcher(PluginEntry entry, Report& report) {
             (void)instance->getParameter(instance.effect(), index);
         }
         const std::vector<float> after = instance.parameters();
-        if (after != before)
-            return "parameter " + std::to_string(std::ranges::mismatch(after, before).in1 - after.begin()) +
-                   " changed";
-        return instance.play(44100.0, 8);
+        if (after == before) return instance.play(44100.0, 8);
+        return "parameter " + std::to_string(std::ranges::mismatch(after, before).in1 - after.begin()) + " changed";
     });
 
     report.run("dispatcher: program numbers out of range", [&] {
         Instance instance(entry);
-        const VstInt32 count = instance->numPrograms;
-        instance.call(effSetProgram, 0, count > 1 ? 1 : 0);
+        instance.call(effSetProgram, 0, instance->numPrograms > 1 ? 1 : 0);
         const VstIntPtr current = instance.call(effGetProgram);
-        const auto outside = {VstIntPtr{-1}, VstIntPtr{count}, VstIntPtr{1} << 40, VstIntPtr{INT_MAX}};
+        const auto outside = {VstIntPtr{-1}, VstIntPtr{instance->numPrograms}, VstIntPtr{1} << 40, VstIntPtr{INT_MAX}};
         const std::string why = firstFault(outside, [&](VstIntPtr program) -> std::string {
             instance.call(effSetProgram, 0, program);
             if (VstIntPtr now = instance.call(effGetProgram); now != current)

@@ -1,7 +1,6 @@
 // Parameters as automation lanes and careless hosts write them: every value
 // from 0 to 1 with the audio running and stopped, values far outside 0..1, and
 // the texts a host shows for each, which must fit its 24-byte fields.
-#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <limits>
@@ -10,24 +9,19 @@
 
 namespace validator {
 
-namespace {
-
-std::string sweep(PluginEntry entry, bool processing) {
+static std::string sweep(PluginEntry entry, bool processing) {
     Instance instance(entry, 5);
     instance.start(44100.0, 64);
     if (!processing) instance.suspend();
     return firstFault(upTo(instance->numParams), [&](VstInt32 p) {
         return firstFault(upTo(101), [&](int step) {
             instance->setParameter(instance.effect(), p, static_cast<float>(step) * 0.01f);
-            std::string why = parameterTextFault(instance, p);
+            const std::string why = parameterTextFault(instance, p);
             if (!why.empty() || !processing) return why;
-            return within("parameter " + std::to_string(p) + " at " + std::to_string(step * 0.01),
-                          instance.block(32));
+            return within("parameter " + std::to_string(p) + " at " + std::to_string(step * 0.01), instance.block(32));
         });
     });
 }
-
-}  // namespace
 
 void checkParameters(PluginEntry entry, Report& report) {
     report.run("parameters: each swept 0 to 1 while processing", [&] { return sweep(entry, true); });

@@ -13,9 +13,7 @@
 
 namespace validator {
 
-namespace {
-
-std::string blockSizes(PluginEntry entry) {
+static std::string blockSizes(PluginEntry entry) {
     constexpr int kLargestBlock = 16384;
     std::vector<int> sizes(65);
     std::iota(sizes.begin(), sizes.end(), 0);
@@ -28,18 +26,9 @@ std::string blockSizes(PluginEntry entry) {
     return firstFault(sizes, [&](int frames) { return instance.block(frames); });
 }
 
-std::string sampleRates(PluginEntry entry) {
-    Instance instance(entry, 8);
-    const auto rates = {1000.0,  8000.0,   11025.0,  22050.0,  44100.0,  48000.0,
-                        88200.0, 96000.0, 176400.0, 192000.0, 384000.0, 768000.0};
-    return firstFault(rates, [&](double rate) {
-        return within("at " + std::to_string(rate) + " Hz", instance.play(rate, 12));
-    });
-}
-
 // Playing, stopped, jumping backwards, no clock at all, and tempos no song
 // has; the stretches are a tenth of a second or so.
-std::string transports(PluginEntry entry) {
+static std::string transports(PluginEntry entry) {
     Instance instance(entry, 9);
     instance.start();
     VstTimeInfo& time = instance.host.time;
@@ -58,46 +47,14 @@ std::string transports(PluginEntry entry) {
     });
 }
 
-std::string inputs(PluginEntry entry) {
-    Instance instance(entry, 10);
-    instance.start();
-    return firstFault(kAllSignals, [&](Signal kind) {
-        return within("input kind " + std::to_string(int(kind)), instance.blocks(16, 512, kind));
-    });
-}
-
-std::string programs(PluginEntry entry) {
-    const VstInt32 count = Instance(entry)->numPrograms;
-    return firstFault(upTo(count), [&](VstInt32 program) {
-        Instance instance(entry, 11);
-        instance.call(effSetProgram, 0, program);
-        instance.start();
-        std::string why = instance.blocks(10);
-        if (why.empty()) why = instance.blocks(10, 512, Signal::kSquare);
-        return within("program " + std::to_string(program), why);
-    });
-}
-
-// In place, the output must be what separate buffers would have given.
-std::string inPlace(PluginEntry entry) {
-    std::vector<float> sound[2];
-    for (bool same : {false, true}) {
-        Instance instance(entry, 12);
-        instance.start();
-        if (auto why = instance.blocks(30, 333, Signal::kNoise, &sound[same], same); !why.empty())
-            return (same ? "in place: " : "") + why;
-    }
-    return sound[0] == sound[1] ? "" : "in place sounds unlike separate buffers";
-}
-
 // Hosts run with their own rounding and denormal settings; a plug-in that
 // changes them for itself must put them back.
-std::string floatingPointMode([[maybe_unused]] PluginEntry entry) {
+static std::string floatingPointMode([[maybe_unused]] PluginEntry entry) {
 #if defined(__SSE__)
     Instance instance(entry, 13);
     instance.start();
-    const unsigned original = _mm_getcsr(), flushing = 0x8040, towardZero = 0x6000;
-    const auto modes = {original & ~flushing, original | flushing, (original & ~flushing) | towardZero};
+    const unsigned original = _mm_getcsr(), flushToZero = 0x8040, towardZero = 0x6000;
+    const auto modes = {original & ~flushToZero, original | flushToZero, (original & ~flushToZero) | towardZero};
     return firstFault(modes, [&](unsigned mode) -> std::string {
         _mm_setcsr(mode);
         (void)instance.block(300);
@@ -111,17 +68,51 @@ std::string floatingPointMode([[maybe_unused]] PluginEntry entry) {
 #endif
 }
 
-}  // namespace
-
 void checkProcessing(PluginEntry entry, Report& report) {
     report.run("processing: block sizes 0 to 16384", [&] { return blockSizes(entry); });
-    report.run("processing: sample rates 1 kHz to 768 kHz", [&] { return sampleRates(entry); });
+
+    report.run("processing: sample rates 1 kHz to 768 kHz", [&] {
+        Instance instance(entry, 8);
+        const auto rates = {1e3, 8e3, 11025.0, 22050.0, 44100.0, 48e3, 88200.0, 96e3, 176400.0, 192e3, 384e3, 768e3};
+        return firstFault(rates, [&](double rate) {
+            return within("at " + std::to_string(rate) + " Hz", instance.play(rate, 12));
+        });
+    });
+
     report.run("processing: transport playing, stopped, jumping back, absent, odd tempos",
                [&] { return transports(entry); });
-    report.run("processing: noise, silence, subnormal, square, NaN, infinite and huge input",
-               [&] { return inputs(entry); });
-    report.run("processing: every factory program", [&] { return programs(entry); });
-    report.run("processing: in-place buffers", [&] { return inPlace(entry); });
+
+    report.run("processing: noise, silence, subnormal, square, NaN, infinite and huge input", [&] {
+        Instance instance(entry, 10);
+        instance.start();
+        return firstFault(kAllSignals, [&](Signal kind) {
+            return within("input kind " + std::to_string(int(kind)), instance.blocks(16, 512, kind));
+        });
+    });
+
+    report.run("processing: every factory program", [&] {
+        return firstFault(upTo(Instance(entry)->numPrograms), [&](VstInt32 program) {
+            Instance instance(entry, 11);
+            instance.call(effSetProgram, 0, program);
+            instance.start();
+            std::string why = instance.blocks(10);
+            if (why.empty()) why = instance.blocks(10, 512, Signal::kSquare);
+            return within("program " + std::to_string(program), why);
+        });
+    });
+
+    // In place, the output must be what separate buffers would have given.
+    report.run("processing: in-place buffers", [&]() -> std::string {
+        std::vector<float> sound[2];
+        for (bool same : {false, true}) {
+            Instance instance(entry, 12);
+            instance.start();
+            if (auto why = instance.blocks(30, 333, Signal::kNoise, &sound[same], same); !why.empty())
+                return (same ? "in place: " : "") + why;
+        }
+        return sound[0] == sound[1] ? "" : "in place sounds unlike separate buffers";
+    });
+
     report.run("processing: the caller's floating-point mode is kept", [&] { return floatingPointMode(entry); });
 }
 

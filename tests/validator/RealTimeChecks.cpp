@@ -10,10 +10,8 @@
 
 namespace validator {
 
-namespace {
-
 // Moves a random parameter and reads it back, as automation and user interfaces do.
-void turnKnob(const Instance& instance, std::mt19937& random) {
+static void turnKnob(const Instance& instance, std::mt19937& random) {
     if (instance->numParams <= 0) return;
     const auto p = static_cast<VstInt32>(random() % unsigned(instance->numParams));
     instance->setParameter(instance.effect(), p, std::uniform_real_distribution<float>(0.0f, 1.0f)(random));
@@ -22,7 +20,7 @@ void turnKnob(const Instance& instance, std::mt19937& random) {
 
 // Every program with automation between blocks and, when the plug-in takes
 // it, MIDI: the calls into processReplacing and processEvents are counted.
-std::string allocationFree(PluginEntry entry) {
+static std::string allocationFree(PluginEntry entry) {
     std::mt19937 random(14);
     Instance instance(entry, 14);
     instance.start();
@@ -39,27 +37,24 @@ std::string allocationFree(PluginEntry entry) {
     });
 }
 
-std::string secondThread(PluginEntry entry) {
+static std::string secondThread(PluginEntry entry) {
     Instance instance(entry, 16);
     instance.host.time.flags &= ~kVstTransportPlaying;  // a clock the other thread may read unchanged
     instance.start(44100.0, 256);
     std::atomic<bool> done{false};
     std::thread userInterface([&] {
         std::mt19937 random(15);
-        for (long i = 0; !done.load(std::memory_order_relaxed); ++i) {
+        for (long i = 0; !done.load(std::memory_order_relaxed); ++i)
             if (i % 16 == 0 && instance->numPrograms > 0)
-                instance.call(effSetProgram, 0, static_cast<VstIntPtr>(random() % unsigned(instance->numPrograms)));
+                instance.call(effSetProgram, 0, VstIntPtr(random() % unsigned(instance->numPrograms)));
             else
                 turnKnob(instance, random);
-        }
     });
     const std::string why = instance.blocks(500, 256);
     done = true;
     userInterface.join();
     return why;
 }
-
-}  // namespace
 
 void checkRealTime(PluginEntry entry, Report& report) {
     const std::string allocation = "real time: no allocation while processing";

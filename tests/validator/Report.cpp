@@ -9,22 +9,18 @@
 
 namespace validator {
 
-namespace {
-
 // A plug-in that crashes takes the validator with it; the report still names
 // the check that was running. The sanitizers keep their own handlers, which
 // say more.
-const char* volatile runningCheck = nullptr;
+static const char* volatile runningCheck = nullptr;
 
-[[maybe_unused]] void onCrash(int signal) {
+[[maybe_unused]] static void onCrash(int signal) {
     char line[512];
     const int length = std::snprintf(line, sizeof line, "FAIL %s: crashed (%s)\n",
                                      runningCheck ? runningCheck : "loading", strsignal(signal));
     if (length > 0) (void)!write(STDOUT_FILENO, line, static_cast<size_t>(length));
     _exit(1);
 }
-
-}  // namespace
 
 Report::Report(std::vector<std::string> expectedFailures) : expectedFailures_(std::move(expectedFailures)) {
 #if !defined(ZARVOLINE_SANITIZED)
@@ -34,16 +30,15 @@ Report::Report(std::vector<std::string> expectedFailures) : expectedFailures_(st
 }
 
 void Report::run(const std::string& name, const std::function<std::string()>& check) {
-    runningCheck = name.c_str();
     std::string why;
+    runningCheck = name.c_str();
     try {
         why = check();
     } catch (const std::exception& error) {
         why = error.what();
     }
     runningCheck = nullptr;
-    const bool expected = std::ranges::find(expectedFailures_, name) != expectedFailures_.end();
-    const bool failed = !why.empty();
+    const bool expected = std::ranges::count(expectedFailures_, name) > 0, failed = !why.empty();
     if (!failed && !expected) ++passed_;
     if (failed != expected) ++failed_;
     if (!failed && expected) why = "expected to fail";

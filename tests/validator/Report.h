@@ -1,6 +1,8 @@
 // What a validation run prints: one line per check ("PASS name", "FAIL name:
-// why" or "SKIP name (why)") and a closing count. A check is a function that
-// answers why it failed, or nothing when it passed.
+// why" or "SKIP name (why)") and "N passed, N failed". A check answers why it
+// failed, or nothing; an exception it lets out is a failure too. A check named
+// as an expected failure prints XFAIL and is not counted when it fails, and
+// prints XPASS and counts as failed when it passes.
 #pragma once
 
 #include <functional>
@@ -11,14 +13,10 @@ namespace validator {
 
 class Report {
 public:
-    // Checks named in `expectedFailures` are known to fail: their failure
-    // prints as XFAIL and is not counted, their passing as XPASS and is.
-    explicit Report(std::vector<std::string> expectedFailures = {});
-    // Runs one check; an exception it lets out is a failure too.
+    explicit Report(std::vector<std::string> expectedFailures);
     void run(const std::string& name, const std::function<std::string()>& check);
     void skip(const std::string& name, const std::string& why);
-    // Prints "N passed, N failed"; the exit code is 1 if anything failed.
-    int finish() const;
+    int finish() const;  // the exit code: 1 if anything failed
 
 private:
     int passed_ = 0, failed_ = 0;

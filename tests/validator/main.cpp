@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     for (; at + 1 < argc && std::strcmp(argv[at], "--expect-fail") == 0; at += 2)
         expectedFailures.push_back(argv[at + 1]);
     if (at != argc - 1) {
-        std::fprintf(stderr, "usage: %s [--expect-fail CHECK]... PLUGIN.so\n", argc > 0 ? argv[0] : "zarvoline-validate");
+        const char* program = argc > 0 ? argv[0] : "zarvoline-validate";
+        std::fprintf(stderr, "usage: %s [--expect-fail CHECK]... PLUGIN.so\n", program);
         return 2;
     }
     const char* path = argv[at];
@@ -38,8 +39,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", path, refused.what());
         return 2;
     }
-    validator::Report report(std::move(expectedFailures));
     using namespace validator;
+    Report report(std::move(expectedFailures));
     for (auto area : {checkLifecycle, checkDispatcher, checkParameters, checkProcessing, checkRealTime, checkState})
         area(library->entry(), report);
     return report.finish();
