@@ -114,14 +114,6 @@ local function selectProgram (zarvoline, name)
 	error ("Ardour lists no program " .. name)
 end
 
--- Ardour's list of plug-ins, read from its scanner's cache once the engine runs.
-local function findZarvoline ()
-	for info in ARDOUR.LuaAPI.list_plugins ():iter () do
-		if info.type == ARDOUR.PluginType.LXVST and info.name == "Zarvoline" then return info end
-	end
-	error ("Ardour's plug-in list has no Zarvoline: did the scanner run?")
-end
-
 startEngine ()
 local found = findZarvoline ()
 print (string.format ("Ardour found %s in %s: %d in, %d out", found.name, found.path, found.n_inputs:n_audio (),
