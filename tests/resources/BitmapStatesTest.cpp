@@ -136,19 +136,5 @@ TEST(BitmapStates, KnobsAndDotsAreRoundOnTheirTransparentColour) {
     }
 }
 
-// The dots must stand out where they run: four pixels in from the rim of
-// the Length knob, over its whole travel, the body is dark.
-TEST(BitmapStates, LengthKnobHasADarkPathForItsDot) {
-    Surface body = loadCommitted(128);
-    ASSERT_NE(body, nullptr);
-    constexpr double kRadius = 29, kInset = 4;
-    for (int step = 0; step <= 20; ++step) {
-        const double alpha = 1.25 * std::numbers::pi - 1.5 * std::numbers::pi * step / 20.0;
-        const int h = static_cast<int>(kRadius + std::cos(alpha) * (kRadius - kInset) + 0.5);
-        const int v = static_cast<int>(kRadius - std::sin(alpha) * (kRadius - kInset) + 0.5);
-        EXPECT_LT(luminance(pixelAt(body.get(), h, v)), 120) << "step " << step;
-    }
-}
-
 }  // namespace
 }  // namespace artwork::testing

@@ -1,6 +1,6 @@
 // The panel and the parts drawn over it fit together: no legend is hidden
-// under a control, every control that needs a caption has one beside it, and
-// the parts that carry a piece of the panel carry exactly that piece.
+// under a control, and the parts that carry a piece of the panel carry
+// exactly that piece.
 #include "resources/artwork/ArtContext.h"
 #include "resources/artwork/BitmapCatalogue.h"
 #include "resources/artwork/BitmapRenderer.h"
@@ -16,20 +16,6 @@ namespace {
 
 using namespace layout;
 
-// Legend ink: pixels where the lettered panel clearly differs from the bare one.
-constexpr int kInkDifference = 30;
-
-class PanelFit : public ::testing::Test {
-protected:
-    ArtContext context;
-    Surface panel = renderBitmap(*findBitmap(127), context);
-
-    int inkIn(Rect area) {
-        return countDifferentPixels(panel.get(), area.left, area.top, context.panelBase(), area.left, area.top,
-                                    area.width(), area.height(), kInkDifference);
-    }
-};
-
 // Controls the window draws over the panel; the Division series and the
 // REPEATS caption are keys that carry their own legend, so they are left out.
 constexpr Rect kVisibleControls[] = {
@@ -42,35 +28,16 @@ constexpr Rect kVisibleControls[] = {
     kLengthDisplay, kOffsetDisplay,
 };
 
-TEST_F(PanelFit, NoLegendIsHiddenUnderAControl) {
-    for (const Rect& control : kVisibleControls)
-        EXPECT_EQ(inkIn(control), 0) << "control at " << control.left << "," << control.top;
-}
-
-// A strip beside or above each control that the panel names.
-TEST_F(PanelFit, ControlsHaveTheirCaptions) {
-    struct Captioned {
-        const char* caption;
-        Rect area;
-    };
-    const auto rightOf = [](Rect r) { return Rect{r.right + 2, r.top, r.right + 30, r.bottom}; };
-    const auto above = [](Rect r) { return Rect{r.left, r.top - 10, r.right, r.top - 1}; };
-    const Captioned captioned[] = {
-        {"LENGTH", {kLengthKnob.left, kLengthKnob.top - 24, kLengthKnob.right, kLengthKnob.top - 12}},
-        {"QUANT", rightOf(kLengthQuantMenu)},   {"SHUFFLE", rightOf(kShuffleKnob)},
-        {"GATE", rightOf(kGateKnob)},           {"WET / DRY", above(kMixSlider)},
-        {"TOUCH REC", rightOf(kTouchRecButton)}, {"MIDI", rightOf(kMidiMenu)},
-        {"BLEND", rightOf(kBlendKnob)},          {"OFFSET", above(kOffsetDisplay)},
-        {"REPEATS scale", above(kRepeatsSlider)}, {"DIVISION", above(kDivisionModeButton)},
-        {"DIR", above(kDirectionSwitch)},        {"JUMP", above(kOffsetJmpBackButton.unionWith(kOffsetJmpFfwButton))},
-        {"TEMPO", {kBpmSyncArea.left, kBpmSyncArea.top, kTempoEntry.left - 1, kBpmSyncArea.bottom}},
-        {"AMP", above(kModulatorAmpKnob)},       {"SPEED", above(kModulatorSpeedKnob)},
-        {"SEMI", above(kPitchKnob)},             {"HOLD", above(kPitchHoldKnob)},
-        {"REL", above(kPitchRelKnob)},           {"FREQ", above(kFilterFreqKnob)},
-        {"GAIN", above(kFilterGainKnob)},        {"Q", above(kFilterQKnob)},
-        {"SPEED", above(kFilterSpeedKnob)},
-    };
-    for (const Captioned& c : captioned) EXPECT_GE(inkIn(c.area), 10) << c.caption;
+// Legend ink under a control: pixels where the lettered panel clearly
+// differs from the bare one.
+TEST(PanelFit, NoLegendIsHiddenUnderAControl) {
+    const ArtContext context;
+    Surface panel = renderBitmap(*findBitmap(127), context);
+    for (const Rect& c : kVisibleControls)
+        EXPECT_EQ(countDifferentPixels(panel.get(), c.left, c.top, context.panelBase(), c.left, c.top, c.width(),
+                                       c.height(), 30),
+                  0)
+            << "control at " << c.left << "," << c.top;
 }
 
 // Drawn opaquely, these parts carry the panel under them: the caption keys'
