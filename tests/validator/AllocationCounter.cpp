@@ -23,8 +23,11 @@ bool available() { return true; }
 }  // namespace validator::allocations
 
 #if !defined(ZARVOLINE_SANITIZED)
+// The C library's allocator behind its exported names. Every operator new and
+// delete, ours or a plug-in's own linked-in copy, ends in one of the functions
+// below, which the executable exports in place of the C library's.
 #include <cerrno>
-#include <new>
+#include <cstddef>
 
 extern "C" {
 void* __libc_malloc(size_t size);
@@ -32,46 +35,21 @@ void* __libc_calloc(size_t count, size_t size);
 void* __libc_realloc(void* pointer, size_t size);
 void* __libc_memalign(size_t alignment, size_t size);
 void __libc_free(void* pointer);
-}
 
 using validator::allocations::noteCall;
 
 // clang-format off
-static void* allocate(size_t size, size_t alignment = 0) {
-    noteCall();
-    void* p = alignment ? __libc_memalign(alignment, size ? size : 1) : __libc_malloc(size ? size : 1);
-    if (!p) throw std::bad_alloc();
-    return p;
-}
-static void release(void* pointer) { noteCall(); __libc_free(pointer); }
-
-extern "C" {
 void* malloc(size_t size) { noteCall(); return __libc_malloc(size); }
 void* calloc(size_t count, size_t size) { noteCall(); return __libc_calloc(count, size); }
 void* realloc(void* pointer, size_t size) { noteCall(); return __libc_realloc(pointer, size); }
 void* memalign(size_t alignment, size_t size) { noteCall(); return __libc_memalign(alignment, size); }
 void* aligned_alloc(size_t alignment, size_t size) { noteCall(); return __libc_memalign(alignment, size); }
+void free(void* pointer) { noteCall(); __libc_free(pointer); }
+// clang-format on
 int posix_memalign(void** out, size_t alignment, size_t size) {
     noteCall();
     *out = __libc_memalign(alignment, size);
     return *out ? 0 : ENOMEM;
 }
-void free(void* pointer) { release(pointer); }
 }
-
-void* operator new(size_t size) { return allocate(size); }
-void* operator new[](size_t size) { return allocate(size); }
-void* operator new(size_t size, const std::nothrow_t&) noexcept { noteCall(); return __libc_malloc(size ? size : 1); }
-void* operator new[](size_t size, const std::nothrow_t&) noexcept { noteCall(); return __libc_malloc(size ? size : 1); }
-void* operator new(size_t size, std::align_val_t a) { return allocate(size, static_cast<size_t>(a)); }
-void* operator new[](size_t size, std::align_val_t a) { return allocate(size, static_cast<size_t>(a)); }
-void operator delete(void* p) noexcept { release(p); }
-void operator delete[](void* p) noexcept { release(p); }
-void operator delete(void* p, size_t) noexcept { release(p); }
-void operator delete[](void* p, size_t) noexcept { release(p); }
-void operator delete(void* p, std::align_val_t) noexcept { release(p); }
-void operator delete[](void* p, std::align_val_t) noexcept { release(p); }
-void operator delete(void* p, size_t, std::align_val_t) noexcept { release(p); }
-void operator delete[](void* p, size_t, std::align_val_t) noexcept { release(p); }
-// clang-format on
 #endif

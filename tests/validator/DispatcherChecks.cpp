@@ -58,8 +58,8 @@ void checkDispatcher(PluginEntry entry, Report& report) {
         const VstInt32 count = instance->numParams;
         const std::vector<float> before = instance.parameters();
         for (VstInt32 index : {-1, count, count + 1000, 1 << 20, INT_MAX, INT_MIN}) {
-            instance->setParameter(instance.effect(), index, 0.37f);
-            (void)instance->getParameter(instance.effect(), index);
+            instance.set(index, 0.37f);
+            (void)instance.get(index);
         }
         const std::vector<float> after = instance.parameters();
         if (after == before) return instance.play(44100.0, 8);

@@ -15,7 +15,7 @@ static std::string sweep(PluginEntry entry, bool processing) {
     if (!processing) instance.suspend();
     return firstFault(upTo(instance->numParams), [&](VstInt32 p) {
         return firstFault(upTo(101), [&](int step) {
-            instance->setParameter(instance.effect(), p, static_cast<float>(step) * 0.01f);
+            instance.set(p, static_cast<float>(step) * 0.01f);
             const std::string why = parameterTextFault(instance, p);
             if (!why.empty() || !processing) return why;
             return within("parameter " + std::to_string(p) + " at " + std::to_string(step * 0.01), instance.block(32));
@@ -35,7 +35,7 @@ void checkParameters(PluginEntry entry, Report& report) {
             instance.start();
             std::string why;
             for (VstInt32 p = 0; p < instance->numParams && why.empty(); ++p) {
-                instance->setParameter(instance.effect(), p, value);
+                instance.set(p, value);
                 why = parameterTextFault(instance, p);
             }
             return why.empty() ? within("all parameters at " + std::to_string(value), instance.blocks(8)) : why;

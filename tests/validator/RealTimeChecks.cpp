@@ -14,8 +14,8 @@ namespace validator {
 static void turnKnob(const Instance& instance, std::mt19937& random) {
     if (instance->numParams <= 0) return;
     const auto p = static_cast<VstInt32>(random() % unsigned(instance->numParams));
-    instance->setParameter(instance.effect(), p, std::uniform_real_distribution<float>(0.0f, 1.0f)(random));
-    (void)instance->getParameter(instance.effect(), p);
+    instance.set(p, std::uniform_real_distribution<float>(0.0f, 1.0f)(random));
+    (void)instance.get(p);
 }
 
 // Every program with automation between blocks and, when the plug-in takes

@@ -29,7 +29,7 @@ static std::string restoreProgram(PluginEntry entry, VstInt32 program) {
     original.call(effSetProgram, 0, program);
     auto [values, name] = save(original);
     restored.call(effSetProgram, 0, program);
-    for (size_t p = 0; p < values.size(); ++p) restored->setParameter(restored.effect(), VstInt32(p), values[p]);
+    for (size_t p = 0; p < values.size(); ++p) restored.set(VstInt32(p), values[p]);
     restored.call(effSetProgramName, 0, 0, std::string(name).data());
     const auto [valuesBack, nameBack] = save(restored);
     for (size_t p = 0; p < values.size(); ++p)

@@ -77,14 +77,8 @@ Instance::Instance(PluginEntry entry, unsigned seed) : effect_(host.instantiate(
     call(effOpen);
     for (std::string canDo : {"receiveVstMidiEvent", "receiveVstEvents"})
         wantsMidi_ = wantsMidi_ || call(effCanDo, 0, 0, canDo.data()) == 1;
-    for (int i = 0; i < 4; ++i) {
-        midi_[i].type = kVstMidiType;
-        midi_[i].byteSize = sizeof(VstMidiEvent);
-        midiList_.events[i] = reinterpret_cast<VstEvent*>(&midi_[i]);
-    }
     in_.resize(static_cast<size_t>(std::max(effect_->numInputs, 0)), std::vector<float>(512));
     out_.resize(static_cast<size_t>(std::max(effect_->numOutputs, 0)), std::vector<float>(512));
-    capacity_ = 512;
 }
 
 Instance::~Instance() {
@@ -120,8 +114,11 @@ void Instance::sendMidi(int frames) {
                                           {0xB0, 64, static_cast<unsigned char>(blocksDone_ % 2 * 127)},
                                           {0x80, note, 0}};
     for (int i = 0; i < 4; ++i) {
+        midi_[i].type = kVstMidiType;
+        midi_[i].byteSize = sizeof(VstMidiEvent);
         midi_[i].deltaFrames = frames * i / 4;
         std::memcpy(midi_[i].midiData, messages[i], 3);
+        midiList_.events[i] = reinterpret_cast<VstEvent*>(&midi_[i]);
     }
     midiList_.numEvents = 4;
     call(effProcessEvents, 0, 0, &midiList_);

@@ -28,7 +28,7 @@ inline constexpr Signal kAllSignals[] = {Signal::kNoise, Signal::kSilence,  Sign
                                          Signal::kNaN,   Signal::kInfinity, Signal::kHuge};
 
 // An instance from entry point to effClose on a host of its own, open but not
-// yet resumed. Its input noise comes from `seed`.
+// yet resumed, its input noise seeded with `seed`.
 class Instance {
 public:
     explicit Instance(PluginEntry entry, unsigned seed = 0);  // throws when refused
@@ -38,9 +38,10 @@ public:
 
     ValidatorHost host;
     AEffect* operator->() const { return effect_; }
-    AEffect* effect() const { return effect_; }
     VstIntPtr call(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
                    float opt = 0.0f) const;
+    void set(VstInt32 parameter, float value) const { effect_->setParameter(effect_, parameter, value); }
+    float get(VstInt32 parameter) const { return effect_->getParameter(effect_, parameter); }
     std::vector<float> parameters() const;
 
     // Sample rate, block size and buffers for blocks of up to `maxBlock` frames.
@@ -52,10 +53,9 @@ public:
     void resume() const { call(effMainsChanged, 0, 1); }
     void suspend() const { call(effMainsChanged, 0, 0); }
 
-    // Runs `count` blocks of `kind` (inputs and outputs the same buffers when
-    // `inPlace`), with MIDI every few blocks when the plug-in takes it, and
-    // appends what comes out to `sound` when given: the first fault in the
-    // outputs or the inputs, or empty.
+    // Runs `count` blocks of `kind` (in place when `inPlace`), with MIDI every
+    // few blocks when the plug-in takes it, appending the outputs to `sound`
+    // when given: the first fault in the outputs or the inputs, or empty.
     std::string blocks(int count, int frames = 512, Signal kind = Signal::kNoise,
                        std::vector<float>* sound = nullptr, bool inPlace = false);
     std::string block(int frames, Signal kind = Signal::kNoise) { return blocks(1, frames, kind); }
@@ -68,7 +68,7 @@ private:
     AEffect* effect_;
     std::mt19937 random_;
     bool wantsMidi_ = false;
-    int blocksDone_ = 0, capacity_ = 0;
+    int blocksDone_ = 0, capacity_ = 512;
     std::vector<std::vector<float>> in_, out_;
     struct { VstInt32 numEvents; VstIntPtr reserved; VstEvent* events[4]; } midiList_{};
     VstMidiEvent midi_[4]{};
