@@ -1,16 +1,32 @@
-// The areas of a validation run, each adding its checks to the report and
-// making every instance it needs from the library's entry point, and what
-// their checks share. A check answers why it failed, or nothing.
+// A validation run: checks grouped in areas, each area making every instance
+// it needs from the library's entry point. A check answers why it failed, or
+// nothing; an exception it lets out is a failure too.
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <ranges>
 
-#include "tests/validator/Report.h"
 #include "tests/validator/ValidatorHost.h"
 
 namespace validator {
+
+// One line per check ("PASS name", "FAIL name: why" or "SKIP name (why)"),
+// then "N passed, N failed". A check named as an expected failure prints
+// XFAIL and is not counted when it fails, and XPASS, counted as failed, when
+// it passes.
+class Report {
+public:
+    explicit Report(std::vector<std::string> expectedFailures);
+    void run(const std::string& name, const std::function<std::string()>& check);
+    void skip(const std::string& name, const std::string& why);
+    int finish() const;  // the exit code: 1 if anything failed
+
+private:
+    int passed_ = 0, failed_ = 0;
+    std::vector<std::string> expectedFailures_;
+};
 
 void checkLifecycle(PluginEntry entry, Report& report);
 void checkDispatcher(PluginEntry entry, Report& report);
