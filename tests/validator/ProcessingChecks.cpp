@@ -13,63 +13,19 @@
 
 namespace validator {
 
-static std::string blockSizes(PluginEntry entry) {
-    constexpr int kLargestBlock = 16384;
-    std::vector<int> sizes(65);
-    std::iota(sizes.begin(), sizes.end(), 0);
-    for (int prime : {67, 127, 257, 509, 1021, 2039, 4093, 8191, 16381}) sizes.push_back(prime);
-    for (int n = 1025; n <= kLargestBlock; n += 1025) sizes.push_back(n);
-    std::mt19937 random(7);
-    for (int i = 0; i < 64; ++i) sizes.push_back(std::uniform_int_distribution<int>(0, 4096)(random));
-    Instance instance(entry, 7);
-    instance.start(44100.0, kLargestBlock);
-    return firstFault(sizes, [&](int frames) { return instance.block(frames); });
-}
-
-// Playing, stopped, jumping backwards, no clock at all, and tempos no song
-// has; the stretches are a tenth of a second or so.
-static std::string transports(PluginEntry entry) {
-    Instance instance(entry, 9);
-    instance.start();
-    VstTimeInfo& time = instance.host.time;
-    const double tempos[] = {120.0, 0.0, -60.0, std::nan(""), 1e7, 0.2, 97.3};
-    return firstFault(upTo(28), [&](int stretch) {
-        instance.host.provideTime = stretch % 4 != 3;
-        if (stretch % 4 == 1) time.flags &= ~kVstTransportPlaying;
-        else time.flags |= kVstTransportPlaying;
-        if (stretch % 4 == 2) {
-            time.samplePos = std::max(0.0, time.samplePos - 30000.0);
-            time.ppqPos = std::max(0.0, time.ppqPos - 2.5);
-        }
-        time.tempo = tempos[stretch / 4];
-        if (stretch == 27) time.samplePos = 2147483000.0;  // about to pass 2^31
-        return within("stretch " + std::to_string(stretch), instance.blocks(9));
-    });
-}
-
-// Hosts run with their own rounding and denormal settings; a plug-in that
-// changes them for itself must put them back.
-static std::string floatingPointMode([[maybe_unused]] PluginEntry entry) {
-#if defined(__SSE__)
-    Instance instance(entry, 13);
-    instance.start();
-    const unsigned original = _mm_getcsr(), flushToZero = 0x8040, towardZero = 0x6000;
-    const auto modes = {original & ~flushToZero, original | flushToZero, (original & ~flushToZero) | towardZero};
-    return firstFault(modes, [&](unsigned mode) -> std::string {
-        _mm_setcsr(mode);
-        (void)instance.block(300);
-        const unsigned after = _mm_getcsr() & ~0x3Fu;  // the sticky exception flags aside
-        _mm_setcsr(original);
-        if (after != (mode & ~0x3Fu)) return "MXCSR came back as " + std::to_string(after);
-        return {};
-    });
-#else
-    return {};
-#endif
-}
-
 void checkProcessing(PluginEntry entry, Report& report) {
-    report.run("processing: block sizes 0 to 16384", [&] { return blockSizes(entry); });
+    report.run("processing: block sizes 0 to 16384", [&] {
+        constexpr int kLargestBlock = 16384;
+        std::vector<int> sizes(65);
+        std::iota(sizes.begin(), sizes.end(), 0);
+        for (int prime : {67, 127, 257, 509, 1021, 2039, 4093, 8191, 16381}) sizes.push_back(prime);
+        for (int n = 1025; n <= kLargestBlock; n += 1025) sizes.push_back(n);
+        std::mt19937 random(7);
+        for (int i = 0; i < 64; ++i) sizes.push_back(std::uniform_int_distribution<int>(0, 4096)(random));
+        Instance instance(entry, 7);
+        instance.start(44100.0, kLargestBlock);
+        return firstFault(sizes, [&](int frames) { return instance.block(frames); });
+    });
 
     report.run("processing: sample rates 1 kHz to 768 kHz", [&] {
         Instance instance(entry, 8);
@@ -79,8 +35,26 @@ void checkProcessing(PluginEntry entry, Report& report) {
         });
     });
 
-    report.run("processing: transport playing, stopped, jumping back, absent, odd tempos",
-               [&] { return transports(entry); });
+    // Playing, stopped, jumping backwards, no clock at all, and tempos no song
+    // has; the stretches are a tenth of a second or so.
+    report.run("processing: transport playing, stopped, jumping back, absent, odd tempos", [&] {
+        Instance instance(entry, 9);
+        instance.start();
+        VstTimeInfo& time = instance.host.time;
+        const double tempos[] = {120.0, 0.0, -60.0, std::nan(""), 1e7, 0.2, 97.3};
+        return firstFault(upTo(28), [&](int stretch) {
+            instance.host.provideTime = stretch % 4 != 3;
+            if (stretch % 4 == 1) time.flags &= ~kVstTransportPlaying;
+            else time.flags |= kVstTransportPlaying;
+            if (stretch % 4 == 2) {
+                time.samplePos = std::max(0.0, time.samplePos - 30000.0);
+                time.ppqPos = std::max(0.0, time.ppqPos - 2.5);
+            }
+            time.tempo = tempos[stretch / 4];
+            if (stretch == 27) time.samplePos = 2147483000.0;  // about to pass 2^31
+            return within("stretch " + std::to_string(stretch), instance.blocks(9));
+        });
+    });
 
     report.run("processing: noise, silence, subnormal, square, NaN, infinite and huge input", [&] {
         Instance instance(entry, 10);
@@ -91,7 +65,8 @@ void checkProcessing(PluginEntry entry, Report& report) {
     });
 
     report.run("processing: every factory program", [&] {
-        return firstFault(upTo(Instance(entry)->numPrograms), [&](VstInt32 program) {
+        const VstInt32 programs = Instance(entry)->numPrograms;
+        return firstFault(upTo(programs), [&](VstInt32 program) {
             Instance instance(entry, 11);
             instance.call(effSetProgram, 0, program);
             instance.start();
@@ -113,7 +88,26 @@ void checkProcessing(PluginEntry entry, Report& report) {
         return sound[0] == sound[1] ? "" : "in place sounds unlike separate buffers";
     });
 
-    report.run("processing: the caller's floating-point mode is kept", [&] { return floatingPointMode(entry); });
+    // Hosts run with their own rounding and denormal settings; a plug-in that
+    // changes them for itself must put them back.
+    report.run("processing: the caller's floating-point mode is kept", [&]() -> std::string {
+#if defined(__SSE__)
+        Instance instance(entry, 13);
+        instance.start();
+        const unsigned original = _mm_getcsr(), flushToZero = 0x8040, towardZero = 0x6000;
+        const auto modes = {original & ~flushToZero, original | flushToZero, (original & ~flushToZero) | towardZero};
+        return firstFault(modes, [&](unsigned mode) -> std::string {
+            _mm_setcsr(mode);
+            (void)instance.block(300);
+            const unsigned after = _mm_getcsr() & ~0x3Fu;  // the sticky exception flags aside
+            _mm_setcsr(original);
+            if (after != (mode & ~0x3Fu)) return "MXCSR came back as " + std::to_string(after);
+            return {};
+        });
+#else
+        return {};
+#endif
+    });
 }
 
 }  // namespace validator

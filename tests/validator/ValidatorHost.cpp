@@ -175,7 +175,8 @@ std::string textFault(const Instance& instance, VstInt32 opcode, VstInt32 index,
         if (text) text->clear();  // nothing written is no overrun
         return {};
     }
-    if (!std::memchr(buffer, 0, limit)) return where + " wrote no terminator within " + std::to_string(limit) + " bytes";
+    if (!std::memchr(buffer, 0, limit))
+        return where + " wrote no terminator within " + std::to_string(limit) + " bytes";
     for (size_t i = limit; i < sizeof buffer; ++i)
         if (buffer[i] != kMarker) return where + " wrote past " + std::to_string(limit) + " bytes";
     if (text) *text = buffer;
