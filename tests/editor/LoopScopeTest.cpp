@@ -2,6 +2,8 @@
 // whole and the zoomed view, the cursor line, and the click that zooms.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "editor/LoopScope.h"
 #include "tests/widgets/KitHarness.h"
 #include "widgets/headless/HeadlessWindow.h"
@@ -29,31 +31,27 @@ struct LoopScopeTest : ::testing::Test {
     }
 };
 
-TEST_F(LoopScopeTest, SamplesLandAtTheirPositionAndOnlyInsideTheBuffer) {
+TEST_F(LoopScopeTest, StoresSamplesInsideTheBufferAndMarksWithoutARedraw) {
     scope->setSample(0.5f, 0.3f);
-    EXPECT_FLOAT_EQ(scope->level(511), 0.3f);
     scope->setSample(1.0f, 0.4f);
-    EXPECT_FLOAT_EQ(scope->level(1023), 0.4f);
     scope->setSample(0.0f, 0.9f);  // index -1: nothing stored
-    EXPECT_FLOAT_EQ(scope->level(0), 0.0f);
-    EXPECT_FLOAT_EQ(scope->getSamplePos(), 0.0f);
-    scope->clearSamples();
-    EXPECT_FLOAT_EQ(scope->level(511), 0.0f);
-    EXPECT_FLOAT_EQ(scope->level(1023), 0.0f);
-}
-
-TEST_F(LoopScopeTest, SettersOtherThanTheTextLeaveTheScopeClean) {
-    scope->setSample(0.5f, 0.5f);
     scope->setCursor(0.25f);
     scope->setRecordMark(0.75f);
     EXPECT_FALSE(scope->isDirty());
+    EXPECT_FLOAT_EQ(scope->level(511), 0.3f);
+    EXPECT_FLOAT_EQ(scope->level(1023), 0.4f);
+    EXPECT_FLOAT_EQ(scope->level(0), 0.0f);
+    EXPECT_FLOAT_EQ(scope->getSamplePos(), 0.0f);
     EXPECT_FLOAT_EQ(scope->getCursor(), 0.25f);
     EXPECT_FLOAT_EQ(scope->getRecordMark(), 0.75f);
+    scope->clearSamples();
+    EXPECT_FLOAT_EQ(scope->level(511), 0.0f);
+    EXPECT_FLOAT_EQ(scope->level(1023), 0.0f);
+    // Only the text asks for a redraw; it keeps at most 127 characters.
     scope->setScopeText("1/16");
     EXPECT_TRUE(scope->isDirty());
     EXPECT_STREQ(scope->getScopeText(), "1/16");
-    std::string longText(300, 'x');
-    scope->setScopeText(longText.c_str());
+    scope->setScopeText(std::string(300, 'x').c_str());
     EXPECT_EQ(std::string(scope->getScopeText()).size(), 127u);
 }
 

@@ -44,16 +44,11 @@ struct TouchSliderTest : ::testing::Test {
     TouchSlider* slider = nullptr;
 
     void SetUp() override {
-        Bitmap* track = filledBitmap(100, 12, kTrack);
-        Bitmap* handle = filledBitmap(10, 10, kHandle);
-        Bitmap* touch = filledBitmap(10, 10, kTouchHandle);
-        slider = kit.add(new TouchSlider({100, 200, 200, 212}, &kit.listener, 9, 110, 190, handle,
-                                         touch, track));
+        slider = kit.add(new TouchSlider({100, 200, 200, 212}, &kit.listener, 9, 110, 190,
+                                         FilledBitmap(10, 10, kHandle), FilledBitmap(10, 10, kTouchHandle),
+                                         FilledBitmap(100, 12, kTrack)));
         slider->setDrawTransparentHandle(false);
         slider->setOffsetHandle({0, 1});
-        track->forget();
-        handle->forget();
-        touch->forget();
         kit.idle();
     }
 };

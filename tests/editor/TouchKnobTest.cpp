@@ -1,7 +1,9 @@
 // The Length and Offset knob as a user drags it: the speeds of the
-// modifiers, the change of speed in mid-drag, the default, the learn press,
-// the report after release, and where its handle dot is drawn.
+// modifiers, the default, the learn press, the report after release, and
+// where its handle dot is drawn.
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "editor/TouchKnob.h"
 #include "tests/editor/FilledBitmap.h"
@@ -22,13 +24,8 @@ struct TouchKnobTest : ::testing::Test {
     TouchKnob* knob = nullptr;
 
     void SetUp() override {
-        Bitmap* body = filledBitmap(40, 40, kBody);
-        Bitmap* dot = filledBitmap(4, 4, kDot);
-        Bitmap* touchDot = filledBitmap(4, 4, kTouchDot);
-        knob = kit.add(new TouchKnob(kKnobRect, &kit.listener, kTag, body, dot, touchDot));
-        body->forget();
-        dot->forget();
-        touchDot->forget();
+        knob = kit.add(new TouchKnob(kKnobRect, &kit.listener, kTag, FilledBitmap(40, 40, kBody),
+                                     FilledBitmap(4, 4, kDot), FilledBitmap(4, 4, kTouchDot)));
         knob->setValue(0.2f);
         knob->setDefaultValue(0.5f);
         kit.idle();
@@ -43,7 +40,7 @@ struct TouchKnobTest : ::testing::Test {
     }
 };
 
-TEST_F(TouchKnobTest, ModifiersChooseTheSpeedOfTheDrag) {
+TEST_F(TouchKnobTest, ModifiersChooseTheSpeedOfTheDragAlsoInMidDrag) {
     EXPECT_NEAR(dragRight(100, kLButton), 0.5f, 1e-5);
     EXPECT_NEAR(dragRight(100, kLButton | kShift), 0.25f, 1e-5);
     EXPECT_NEAR(dragRight(100, kLButton | kAlt), 0.125f, 1e-5);
@@ -56,9 +53,9 @@ TEST_F(TouchKnobTest, ModifiersChooseTheSpeedOfTheDrag) {
     kit.move(kCentre.offset(0, 300));
     EXPECT_FLOAT_EQ(knob->getValue(), 0.0f);
     kit.release(kCentre.offset(0, 300));
-}
 
-TEST_F(TouchKnobTest, ChangingModifiersInMidDragChangesSpeedWithoutAJump) {
+    // A modifier pressed or let go in mid-drag changes the speed without a jump.
+    knob->setValue(0.2f);
     kit.press(kCentre);
     kit.move(kCentre.offset(20, 0));
     EXPECT_NEAR(knob->getValue(), 0.3f, 1e-5);
@@ -88,7 +85,7 @@ TEST_F(TouchKnobTest, ReportsEveryChangeAndOnceMoreWhenLetGo) {
     EXPECT_FALSE(kit.frame().isTracking());
 }
 
-TEST_F(TouchKnobTest, ControlClickJumpsToTheDefaultAndOtherButtonsOnlyReport) {
+TEST_F(TouchKnobTest, ControlClickJumpsToTheDefaultOtherButtonsOnlyReportTheWheelDoesNothing) {
     kit.click(kCentre, kLButton | kControl);
     EXPECT_FLOAT_EQ(knob->getValue(), 0.5f);
     ASSERT_EQ(kit.listener.reports.size(), 1u);
@@ -101,43 +98,28 @@ TEST_F(TouchKnobTest, ControlClickJumpsToTheDefaultAndOtherButtonsOnlyReport) {
     EXPECT_EQ(kit.listener.reports[0].buttons, kRButton);
     EXPECT_FLOAT_EQ(knob->getValue(), 0.5f);
     EXPECT_TRUE(kit.editOpcodes().empty());
+    kit.frame().onWheel(kCentre, 1.0f, 0);  // the wheel leaves it alone
+    EXPECT_FLOAT_EQ(knob->getValue(), 0.5f);
+    EXPECT_EQ(kit.listener.reports.size(), 1u);
 }
 
-TEST_F(TouchKnobTest, HandleRunsClockwiseThroughTheTopInsideTheRim) {
-    EXPECT_EQ(knob->getInset(), 4);  // a 4-pixel dot: 4 * 0.5 + 2.5, truncated
-    Point p;
-    knob->setValue(0.5f);
-    knob->valueToPoint(p);
-    EXPECT_EQ(p, (Point{20, 4}));  // straight above the centre
-    knob->setValue(0.0f);
-    knob->valueToPoint(p);
-    EXPECT_EQ(p, (Point{9, 31}));  // lower left
-    knob->setValue(1.0f);
-    knob->valueToPoint(p);
-    EXPECT_EQ(p, (Point{31, 31}));  // lower right
-    EXPECT_NEAR(knob->valueFromPoint({20, 4}), 0.5f, 1e-3);
-    EXPECT_NEAR(knob->valueFromPoint({31, 31}), 1.0f, 1e-3);
-}
-
+// The dot runs clockwise through the top, inside the rim: a 4-pixel dot is
+// inset by 4 (4 * 0.5 + 2.5, truncated).
 TEST_F(TouchKnobTest, DrawsTheDotAtTheValueInTheColourOfTheMode) {
     knob->setValue(0.5f);
     kit.idle();
-    EXPECT_EQ(pictureColorAt(kit.frame(), {120, 104}), kDot);
+    EXPECT_EQ(pictureColorAt(kit.frame(), {120, 104}), kDot);  // straight above the centre
     EXPECT_EQ(pictureColorAt(kit.frame(), {120, 120}), kBody);
     EXPECT_EQ(pictureColorAt(kit.frame(), {109, 131}), kBody);  // no dot at the minimum
     knob->setTouchMode(1);
     kit.idle();
     EXPECT_EQ(pictureColorAt(kit.frame(), {120, 104}), kTouchDot);
     knob->setTouchMode(0);
-    knob->setValue(0.0f);
-    kit.idle();
-    EXPECT_EQ(pictureColorAt(kit.frame(), {109, 131}), kDot);
-}
-
-TEST_F(TouchKnobTest, WheelAndArrowKeysLeaveItAlone) {
-    kit.frame().onWheel(kCentre, 1.0f, 0);
-    EXPECT_FLOAT_EQ(knob->getValue(), 0.2f);
-    EXPECT_TRUE(kit.listener.reports.empty());
+    for (auto [value, where] : {std::pair{0.0f, Point{109, 131}}, {1.0f, Point{131, 131}}}) {
+        knob->setValue(value);
+        kit.idle();
+        EXPECT_EQ(pictureColorAt(kit.frame(), where), kDot) << value;  // lower left, lower right
+    }
 }
 
 }  // namespace

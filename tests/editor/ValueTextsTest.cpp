@@ -1,13 +1,10 @@
-// The Length and Offset display texts at the tempo and rate the host gave,
-// and the option menus' entries as the window lists them.
+// The Length and Offset display texts at the tempo and rate the host gave.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "editor/DisplayContext.h"
-#include "editor/MenuEntries.h"
 #include "editor/ValueTexts.h"
-#include "widgets/OptionMenu.h"
 
 namespace {
 
@@ -37,22 +34,6 @@ TEST(ValueTextsTest, LengthReadsInBarsThenNotesThenH) {
     display.tempo = 60.0f;
     EXPECT_EQ(convert(lengthText, 88200.0f, &display), "0:4/8");
     EXPECT_EQ(convert(lengthText, 88200.0f, nullptr), "1 Bar");  // no context: the defaults
-}
-
-TEST(MenuEntriesTest, MenusListTheirEntriesInReportOrder) {
-    auto* menu = new OptionMenu({0, 0, 80, 16}, nullptr, 5);
-    addEntries(*menu, menu_entries::recSync);
-    ASSERT_EQ(menu->getNbEntries(), 10);
-    EXPECT_STREQ(menu->getEntry(0), "Rec Sync");
-    EXPECT_STREQ(menu->getEntry(3), "1/4");
-    EXPECT_STREQ(menu->getEntry(9), "1/128");
-    menu->forget();
-    EXPECT_EQ(menu_entries::offsetOp.size(), 6u);
-    EXPECT_STREQ(menu_entries::offsetOp[4], "Downsample (Length*Repeats)");
-    EXPECT_STREQ(menu_entries::midiActions[5], "MIDI Preset auto learn C4-C6");
-    EXPECT_EQ(menu_entries::filterType.size(), 7u);
-    EXPECT_STREQ(menu_entries::filterSubMenuTitles[0], "LFO Type");
-    EXPECT_STREQ(menu_entries::modulatorMode[4], "Major Arpegio");
 }
 
 }  // namespace
