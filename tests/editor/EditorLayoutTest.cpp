@@ -68,6 +68,7 @@ TEST_F(EditorPicture, ControlsDrawTheirOwnBitmapsInsideTheirRectangles) {
         EXPECT_EQ(pictureColorAt(plugin.frame(), onPanel), bitmapColorAt(bitmap, inBitmap))
             << onPanel.h << "," << onPanel.v << " from bitmap " << bitmap;
     };
+    shows({120, 150}, 127, {120, 150});          // the panel, in the grille where no control lies
     shows({361 + 12, 142 + 12}, 160, {12, 12});  // Record, idle image
     shows({361 + 3, 168 + 20}, 161, {3, 20});    // Rewind, up image
     shows({291 + 50, 247 + 3}, 163, {50, 3});    // scope frame, whole view

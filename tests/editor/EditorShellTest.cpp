@@ -1,6 +1,5 @@
-// The editor object inside the test program: its construction and life
-// cycle, its display context and tempo reading, and changes that arrive from
-// another thread.
+// The editor object inside the test program: its display context and tempo
+// reading, and changes that arrive from another thread.
 #include "tests/editor/HeadlessEditor.h"
 
 #include <array>
@@ -11,30 +10,6 @@
 #include "params/RangeMapper.h"
 
 namespace {
-
-TEST(EditorShell, IsAttachedAtConstructionAndOpensWithThePanel) {
-    TestHost host;
-    HeadlessEditor plugin(host);
-    EXPECT_EQ(plugin.effect->flags, effFlagsHasEditor | effFlagsCanReplacing);
-    StutterEditor* editor = plugin.editor();
-    EXPECT_EQ(editor->isOpened(), 0);
-    EXPECT_EQ(editor->getFrame(), nullptr);
-    plugin.idle();  // nothing to do, nothing happens
-
-    for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(plugin.open());
-        EXPECT_EQ(editor->isOpened(), 1);
-        ASSERT_NE(editor->getFrame(), nullptr);
-        EXPECT_EQ(editor->getFrame()->getBackground()->getResourceId(), 127);
-        plugin.idle();
-        // A corner and the grille in the middle, where no control lies.
-        for (Point where : {Point{0, 0}, Point{120, 150}, Point{170, 320}})
-            EXPECT_EQ(pictureColorAt(plugin.frame(), where), bitmapColorAt(127, where));
-        plugin.dispatch(effEditClose);
-        EXPECT_EQ(editor->isOpened(), 0);
-        EXPECT_EQ(editor->getFrame(), nullptr);
-    }
-}
 
 TEST(EditorShell, TempoFromLoopReadsTheSpanAsOneBarFoldedTo240) {
     TestHost host;

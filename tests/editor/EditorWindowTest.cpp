@@ -13,12 +13,13 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
-#include <dirent.h>
 #include <malloc.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -31,46 +32,34 @@ namespace {
 constexpr Rect kWholeWindow{0, 0, StutterEditor::kWidth, StutterEditor::kHeight};
 
 int openFileCount() {
-    int count = 0;
-    if (DIR* fds = opendir("/proc/self/fd")) {
-        while (readdir(fds)) ++count;
-        closedir(fds);
-    }
-    return count;
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}));
 }
 
-struct ImageDeleter {
-    void operator()(XImage* image) const { XDestroyImage(image); }
-};
-using Screenshot = std::unique_ptr<XImage, ImageDeleter>;
-using PixelSource = std::function<uint32_t(int x, int y)>;
+// A picture of the whole window as 0xRRGGBB values, row by row.
+using Pixels = std::vector<uint32_t>;
 
-PixelSource pixelsOf(XImage* image) {
-    return [image](int x, int y) { return static_cast<uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF); };
-}
-
-PixelSource pixelsOf(cairo_surface_t* picture) {
+Pixels pixelsOf(cairo_surface_t* picture) {
     cairo_surface_flush(picture);
     const unsigned char* data = cairo_image_surface_get_data(picture);
     const int stride = cairo_image_surface_get_stride(picture);
-    return [data, stride](int x, int y) {
-        return reinterpret_cast<const uint32_t*>(data + y * stride)[x] & 0xFFFFFF;
-    };
+    Pixels pixels;
+    for (int y = 0; y < kWholeWindow.height(); ++y)
+        for (int x = 0; x < kWholeWindow.width(); ++x)
+            pixels.push_back(reinterpret_cast<const uint32_t*>(data + y * stride)[x] & 0xFFFFFF);
+    return pixels;
 }
 
 // Pixels of `area` where a channel of the two differs by more than `tolerance`.
-int differingPixels(const PixelSource& a, const PixelSource& b, const Rect& area, int tolerance) {
+int differingPixels(const Pixels& a, const Pixels& b, const Rect& area, int tolerance) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) {
-            const uint32_t p = a(x, y);
-            const uint32_t q = b(x, y);
-            for (int shift : {0, 8, 16})
-                if (std::abs(static_cast<int>((p >> shift) & 0xFF) - static_cast<int>((q >> shift) & 0xFF)) >
-                    tolerance) {
-                    ++count;
-                    break;
-                }
+            const uint32_t p = a[y * kWholeWindow.width() + x];
+            const uint32_t q = b[y * kWholeWindow.width() + x];
+            const auto differs = [&](int shift) {
+                return std::abs(static_cast<int>((p >> shift) & 0xFF) - static_cast<int>((q >> shift) & 0xFF)) > tolerance;
+            };
+            count += differs(0) || differs(8) || differs(16);
         }
     return count;
 }
@@ -84,8 +73,9 @@ struct EditorWindow : ::testing::Test {
         ASSERT_TRUE(session.ready());
         plugin = std::make_unique<PluginInstance>(host);
     }
-    void* hostWindow() const { return reinterpret_cast<void*>(static_cast<uintptr_t>(session.hostWindow)); }
-    VstIntPtr open() { return plugin->dispatch(effEditOpen, 0, 0, hostWindow()); }
+    VstIntPtr open() {
+        return plugin->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(static_cast<uintptr_t>(session.hostWindow)));
+    }
     void idle() {
         session.flush();
         plugin->dispatch(effEditIdle);
@@ -130,6 +120,7 @@ TEST_F(EditorWindow, OpensInsideTheHostWindowAndClosesWithoutATrace) {
     EXPECT_EQ(plugin->dispatch(effEditIdle), 0);  // closed: nothing happens
     EXPECT_EQ(plugin->dispatch(effEditClose), 0);
 }
+
 TEST_F(EditorWindow, SurvivesAHostThatDestroysItsWindowFirst) {
     const int clients = session.clientCount();
     // Destroyed, then idled (the notice arrives), then closed.
@@ -179,6 +170,8 @@ TEST_F(EditorWindow, OpeningAndClosingManyTimesLeaksNeitherMemoryNorXResources) 
 #endif
 }
 
+using Edits = std::vector<std::pair<VstInt32, float>>;
+
 struct EditorWindowInput : EditorWindow {
     Window window = 0;  // the editor's, inside the host's
 
@@ -202,8 +195,8 @@ struct EditorWindowInput : EditorWindow {
         session.button(button, false);
     }
     // The host calls of an edit of parameter `index`, in order, with their values.
-    std::vector<std::pair<VstInt32, float>> edits(VstInt32 index) const {
-        std::vector<std::pair<VstInt32, float>> found;
+    Edits edits(VstInt32 index) const {
+        Edits found;
         for (const HostCall& call : host.calls())
             if (call.index == index &&
                 (call.opcode == audioMasterBeginEdit || call.opcode == audioMasterAutomate ||
@@ -211,19 +204,25 @@ struct EditorWindowInput : EditorWindow {
                 found.emplace_back(call.opcode, call.opcode == audioMasterAutomate ? call.opt : 0.0f);
         return found;
     }
-    Screenshot screenshot() {
-        return Screenshot(XGetImage(session.display, window, 0, 0, kWholeWindow.width(),
-                                    kWholeWindow.height(), AllPlanes, ZPixmap));
+    // What the window shows; empty where it cannot be read.
+    Pixels screenshot() {
+        Pixels pixels;
+        if (XImage* image = XGetImage(session.display, window, 0, 0, kWholeWindow.width(),
+                                      kWholeWindow.height(), AllPlanes, ZPixmap)) {
+            for (int y = 0; y < kWholeWindow.height(); ++y)
+                for (int x = 0; x < kWholeWindow.width(); ++x)
+                    pixels.push_back(static_cast<uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF));
+            XDestroyImage(image);
+        }
+        return pixels;
     }
     // Idles until the window shows the headless twin's picture (the drawing
     // reaches the server on the plug-in's own connection); the pixels that still differ.
     int differenceFrom(HeadlessEditor& twin) {
         int different = -1;
         idleUntil([&] {
-            Screenshot shown = screenshot();
-            different = shown ? differingPixels(pixelsOf(shown.get()), pixelsOf(twin.frame().picture()),
-                                                kWholeWindow, 2)
-                              : -1;
+            const Pixels shown = screenshot();
+            different = shown.empty() ? -1 : differingPixels(shown, pixelsOf(twin.frame().picture()), kWholeWindow, 2);
             return different == 0;
         }, 50);
         return different;
@@ -237,8 +236,8 @@ TEST_F(EditorWindowInput, ShowsThePanelAndAMenusPopUpAsTheHeadlessEditorDrawsThe
     ASSERT_TRUE(twin.open());
     twin.idle();
     EXPECT_EQ(differenceFrom(twin), 0) << "pixels differ from the headless picture";
-    Screenshot panel = screenshot();
-    ASSERT_TRUE(panel);
+    const Pixels panel = screenshot();
+    ASSERT_FALSE(panel.empty());
 
     // A right click on an option menu opens its pop-up (on a knob it would arm learning).
     const Point recSyncMenu{40, 343};
@@ -248,10 +247,9 @@ TEST_F(EditorWindowInput, ShowsThePanelAndAMenusPopUpAsTheHeadlessEditorDrawsThe
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(differenceFrom(twin), 0) << "pixels differ from the headless picture with the pop-up";
     const Rect box = popup->levelBox(0);
-    Screenshot withPopup = screenshot();
-    ASSERT_TRUE(withPopup);
-    EXPECT_GT(differingPixels(pixelsOf(panel.get()), pixelsOf(withPopup.get()), box, 0),
-              box.width() * box.height() / 2);
+    const Pixels withPopup = screenshot();
+    ASSERT_FALSE(withPopup.empty());
+    EXPECT_GT(differingPixels(panel, withPopup, box, 0), box.width() * box.height() / 2);
     EXPECT_TRUE(edits(kRecSync).empty());
 
     // Choosing "1/4" sends the menu's normalised value; both windows then show the choice.
@@ -259,7 +257,7 @@ TEST_F(EditorWindowInput, ShowsThePanelAndAMenusPopUpAsTheHeadlessEditorDrawsThe
     click(quarter);
     twin.click(quarter, kLButton);
     ASSERT_TRUE(idleUntil([&] { return !edits(kRecSync).empty(); }));
-    EXPECT_EQ(edits(kRecSync), (std::vector<std::pair<VstInt32, float>>{{audioMasterAutomate, 0.3f}}));
+    EXPECT_EQ(edits(kRecSync), (Edits{{audioMasterAutomate, 0.3f}}));
     EXPECT_EQ(differenceFrom(twin), 0) << "pixels differ from the headless picture after the choice";
 }
 
@@ -269,17 +267,14 @@ TEST_F(EditorWindowInput, ButtonsPressedWithThePointerReachThePluginAndTheHost) 
     ASSERT_TRUE(idleUntil([&] { return plugin->get(kRecord) == 1.0f; }));
     // A switch is flipped in one step, as one edit gesture: hosts in touch
     // automation write only between its begin and end.
-    EXPECT_EQ(edits(kRecord), (std::vector<std::pair<VstInt32, float>>{{audioMasterBeginEdit, 0.0f},
-                                                                     {audioMasterAutomate, 1.0f},
-                                                                     {audioMasterEndEdit, 0.0f}}));
+    EXPECT_EQ(edits(kRecord),
+              (Edits{{audioMasterBeginEdit, 0.0f}, {audioMasterAutomate, 1.0f}, {audioMasterEndEdit, 0.0f}}));
 
     // A kick button is held down: the host sees the press and the release as one edit.
     click({373, 180});  // Rewind
     ASSERT_TRUE(idleUntil([&] { return edits(kRewind).size() >= 4; }));
-    EXPECT_EQ(edits(kRewind), (std::vector<std::pair<VstInt32, float>>{{audioMasterBeginEdit, 0.0f},
-                                                                     {audioMasterAutomate, 1.0f},
-                                                                     {audioMasterAutomate, 0.0f},
-                                                                     {audioMasterEndEdit, 0.0f}}));
+    EXPECT_EQ(edits(kRewind), (Edits{{audioMasterBeginEdit, 0.0f}, {audioMasterAutomate, 1.0f},
+                                     {audioMasterAutomate, 0.0f}, {audioMasterEndEdit, 0.0f}}));
 }
 
 TEST_F(EditorWindowInput, AKnobDraggedWithThePointerReachesTheHostAsOneEdit) {
@@ -314,8 +309,7 @@ TEST_F(EditorWindowInput, TheTempoFieldTakesTypedKeysAndReturnSendsTheTempo) {
     session.key(XK_Return, true);
     session.key(XK_Return, false);
     ASSERT_TRUE(idleUntil([&] { return !edits(kCmdTempoLength).empty(); }));
-    EXPECT_EQ(edits(kCmdTempoLength),
-              (std::vector<std::pair<VstInt32, float>>{{audioMasterAutomate, 140.0f}}));
+    EXPECT_EQ(edits(kCmdTempoLength), (Edits{{audioMasterAutomate, 140.0f}}));
 }
 
 }  // namespace
