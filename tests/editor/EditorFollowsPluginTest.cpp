@@ -72,28 +72,30 @@ TEST_F(EditorFollowsPluginTest, LevelReportsTouchTheScopeOnlyWhenAStatusValueMov
 }
 
 TEST_F(EditorFollowsPluginTest, DivisionAndBpmLockDivideWhatTheDisplaysShow) {
-    const auto shows = [&](float length, float offset) {
-        plugin.idle();
-        EXPECT_FLOAT_EQ(plugin.controls().lengthDisplay->getValue(), length);
-        EXPECT_FLOAT_EQ(plugin.controls().offsetDisplay->getValue(), offset);
+    plugin.set(kBpmLock, 0.0f);
+    plugin.set(kLength, 0.5f);  // 25000 samples
+    struct Step {
+        VstInt32 index;
+        float value;
+        float length;
+        float offset;
+        const char* offsetText;  // in milliseconds at 44.1 kHz
     };
-    plugin.set(kBpmLock, 0.0f);
-    plugin.set(kLength, 0.5f);   // 25000 samples
-    plugin.set(kOffset, 0.75f);  // 312.5 samples, shown whole
-    shows(25000.0f, 312.0f);
-    plugin.set(kDivisionNum, 0.5f);  // divide by 4: only the length
-    shows(6250.0f, 312.0f);
-    plugin.set(kBpmLock, 1.0f);  // locked: the offset is divided too
-    shows(6250.0f, 78.0f);
-    plugin.set(kDivisionNum, 0.75f);  // divide by 8, in whole samples
-    shows(3125.0f, 39.0f);
-    char text[256];
-    plugin.controls().offsetDisplay->getDisplayText(text);
-    EXPECT_STREQ(text, "0.88");  // 39 samples in milliseconds at 44.1 kHz
-    plugin.set(kBpmLock, 0.0f);
-    shows(3125.0f, 312.0f);
-    plugin.set(kLength, 0.75f);  // a new length shows whole again
-    shows(84375.0f, 312.0f);
+    const Step steps[] = {{kOffset, 0.75f, 25000.0f, 312.0f, "7.07"},     // 312.5 samples, shown whole
+                          {kDivisionNum, 0.5f, 6250.0f, 312.0f, "7.07"},  // divide by 4: only the length
+                          {kBpmLock, 1.0f, 6250.0f, 78.0f, "1.77"},       // locked: the offset too
+                          {kDivisionNum, 0.75f, 3125.0f, 39.0f, "0.88"},  // divide by 8, in whole samples
+                          {kBpmLock, 0.0f, 3125.0f, 312.0f, "7.07"},
+                          {kLength, 0.75f, 84375.0f, 312.0f, "7.07"}};    // a new length shows whole again
+    for (const Step& step : steps) {
+        plugin.set(step.index, step.value);
+        plugin.idle();
+        char text[256];
+        plugin.controls().offsetDisplay->getDisplayText(text);
+        EXPECT_FLOAT_EQ(plugin.controls().lengthDisplay->getValue(), step.length) << step.index;
+        EXPECT_FLOAT_EQ(plugin.controls().offsetDisplay->getValue(), step.offset) << step.index;
+        EXPECT_STREQ(text, step.offsetText) << step.index;
+    }
 }
 
 TEST_F(EditorFollowsPluginTest, RecordShowsPendingOnlyWhileRecSyncIsActive) {
