@@ -1,14 +1,15 @@
 // The user's actions reaching the plug-in through the window: command menus
 // and BPM Sync send their operations, right clicks and the displays' units
 // stay in the window, touch recording follows the touch handles, the tempo
-// field refuses what it cannot use, and a knob shows its readout while dragged
-// and takes the arrow keys after.
+// field shows the loop's tempo and refuses what it cannot use, and a knob
+// shows its readout while dragged and takes the arrow keys after.
 #include "tests/editor/HeadlessEditor.h"
 
-#include <cstdio>
-#include <cstring>
+#include <cmath>
 #include <string>
+#include <utility>
 
+#include "params/RangeMapper.h"
 #include "widgets/MenuPopup.h"
 #include "widgets/TextEntry.h"
 #include "widgets/ValueDisplay.h"
@@ -47,13 +48,13 @@ TEST_F(EditorActionsTest, RightClicksAndTheDisplaysUnitsStayInTheWindow) {
 
     ValueDisplay* length = plugin.controls().lengthDisplay;
     char text[256];
-    plugin.click({220, 124});  // the Length display: samples, in white
-    length->getDisplayText(text);
-    EXPECT_STRNE(text, "1 Bar");
-    EXPECT_EQ(length->getFontColor(), kWhiteColor);
-    plugin.click({220, 124});  // and back to bars
-    length->getDisplayText(text);
-    EXPECT_TRUE(std::strchr(text, ':') || std::strstr(text, "Bar")) << text;
+    // The one-bar loop in samples, in white, and back to bars.
+    for (auto [shown, white] : {std::pair{"88200", true}, {"1 Bar", false}}) {
+        plugin.click({220, 124});
+        length->getDisplayText(text);
+        EXPECT_STREQ(text, shown);
+        EXPECT_EQ(length->getFontColor() == kWhiteColor, white) << shown;
+    }
     plugin.click({240, 175});  // the Offset display: samples
     EXPECT_EQ(plugin.controls().offsetDisplay->getFontColor(), kWhiteColor);
     EXPECT_TRUE(automation().empty());
@@ -89,17 +90,29 @@ TEST_F(EditorActionsTest, TouchRecSwitchesTheHandlesAndHoldingOneRecords) {
     EXPECT_EQ(controls.offsetKnob->getTouchMode(), 0);
 }
 
-// Typed tempi that are taken are checked with real keys in the window test.
-TEST_F(EditorActionsTest, TheTempoFieldRefusesTempiOutOfRangeAndShowsTheLoopsTempoAgain) {
+// The field shows the loop read as one bar, folded to at most 240 BPM. Typed
+// tempi that are taken are checked with real keys in the window test.
+TEST_F(EditorActionsTest, TheTempoFieldShowsTheLoopAsOneBarAndRefusesTempiOutOfRange) {
+    // A Length value whose loop is exactly `frames` long.
+    const auto lengthValueFor = [](int32_t frames) {
+        RangeMapper mapper;
+        float v = static_cast<float>(mapper.lengthToNormal(frames));
+        while (mapper.lengthFromNormal(v) < frames) v = std::nextafter(v, 2.0f);
+        while (mapper.lengthFromNormal(v) > frames) v = std::nextafter(v, -1.0f);
+        return v;
+    };
+    StutterEditor* editor = plugin.editor();  // at 44.1 kHz
+    for (auto [frames, tempo] : {std::pair{44100, 240.0f}, {22050, 240.0f}, {88200, 120.0f}, {176400, 60.0f}})
+        EXPECT_FLOAT_EQ(editor->tempoFromLoop(lengthValueFor(frames), 0.5f), tempo) << frames;
+    EXPECT_FLOAT_EQ(editor->tempoFromLoop(0.0f, 0.5f), 0.0f);
+    EXPECT_FLOAT_EQ(editor->tempoFromLoop(lengthValueFor(1000), 1.0f), 0.0f);  // span below 0
+
     TextEntry* entry = plugin.controls().tempoEntry;
-    for (const char* rejected : {"12345", "-5"}) {
-        entry->setText(rejected);
-        plugin.editor()->valueChanged(plugin.frame().context(), entry);
-        EXPECT_TRUE(automation().empty()) << rejected;
-        char expected[32];
-        std::snprintf(expected, sizeof expected, "%.1f",
-                      plugin.editor()->tempoFromLoop(plugin.p(kLength), plugin.p(kOffset)));
-        EXPECT_STREQ(entry->getText(), expected) << rejected;
+    for (const char* refused : {"12345", "-5"}) {
+        entry->setText(refused);
+        editor->valueChanged(plugin.frame().context(), entry);
+        EXPECT_TRUE(automation().empty()) << refused;
+        EXPECT_STREQ(entry->getText(), "120.0") << refused;  // the one-bar loop's tempo again
     }
 }
 

@@ -1,9 +1,14 @@
-// The window following the plug-in: host automation and program changes
-// move the controls on the next idle pass, menus pick their entry from the
-// normalised value, a level report touches the scope only when a status
-// value moved, and the displays show the length and offset divided.
+// The window following the host and the plug-in: each editor's display
+// context comes from its own host; changes, also from another thread, host
+// automation and program changes move the controls on the next idle pass,
+// menus pick their entry from the normalised value, a level report touches
+// the scope only when a status value moved, and the displays show the length
+// and offset divided.
 #include "tests/editor/HeadlessEditor.h"
 
+#include <array>
+#include <memory>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -14,6 +19,54 @@
 namespace {
 
 using EditorFollowsPluginTest = OpenEditor;
+
+TEST(EditorDisplayContext, EachEditorTakesItsOwnFromItsHostWhenTheWindowOpens) {
+    struct Case {
+        bool provide;
+        double tempo;
+        double rate;
+        float expectedTempo;
+        float expectedRate;
+    };
+    // No time information, or a tempo or rate of 0, keeps 120 BPM and 44100 Hz.
+    const Case cases[] = {{true, 100.0, 44100.0, 100.0f, 44100.0f},
+                          {false, 90.0, 48000.0, 120.0f, 44100.0f},
+                          {true, 90.0, 48000.0, 90.0f, 48000.0f},
+                          {true, 0.0, 0.0, 120.0f, 44100.0f}};
+    std::array<TestHost, std::size(cases)> hosts;
+    std::array<std::unique_ptr<HeadlessEditor>, std::size(cases)> plugins;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        hosts[i].provideTime = cases[i].provide;
+        hosts[i].time.tempo = cases[i].tempo;
+        hosts[i].time.sampleRate = cases[i].rate;
+        plugins[i] = std::make_unique<HeadlessEditor>(hosts[i]);
+        ASSERT_TRUE(plugins[i]->open());
+    }
+    plugins[0].reset();  // one instance going away takes nothing of the others'
+    for (size_t i = 1; i < std::size(cases); ++i) {
+        const DisplayContext& display = plugins[i]->editor()->displayContext();
+        EXPECT_FLOAT_EQ(display.tempo, cases[i].expectedTempo) << i;
+        EXPECT_FLOAT_EQ(display.sampleRate, cases[i].expectedRate) << i;
+        EXPECT_FLOAT_EQ(display.samplesPerBar, cases[i].expectedRate * 240.0f / cases[i].expectedTempo) << i;
+        EXPECT_FLOAT_EQ(display.pitchTable.ratio(PitchTable::kUnityEntry), 1.0f) << i;
+    }
+}
+
+TEST_F(EditorFollowsPluginTest, ChangesFromAnotherThreadAreOnlyNotedUntilTheNextIdle) {
+    StutterEditor* editor = plugin.editor();
+    plugin.dispatch(effEditClose);
+    editor->setParameter(kStatusPlayPos, 0.25f);  // closed: ignored
+    EXPECT_FLOAT_EQ(editor->latestLevel(), 0.0f);
+    ASSERT_TRUE(plugin.open());
+    std::thread audio([&] {
+        for (int i = 1; i <= 2000; ++i) plugin.set(kMix, i / 2000.0f);
+        for (int i = 1; i <= 2000; ++i) editor->setParameter(kStatusPlayPos, i / 2000.0f);
+    });
+    for (int i = 0; i < 200; ++i) plugin.idle();
+    audio.join();
+    plugin.idle();
+    EXPECT_FLOAT_EQ(editor->latestLevel(), 1.0f);
+}
 
 TEST_F(EditorFollowsPluginTest, AutomationAndProgramChangesMoveTheControlsAtTheNextIdle) {
     const EditorControls& controls = plugin.controls();
