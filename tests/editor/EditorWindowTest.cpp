@@ -1,11 +1,8 @@
 // The editor window as a Linux host opens it: the built plug-in loaded with
-// dlopen, a host window on a private X server, and only the dispatcher's
-// editor opcodes. The window opens inside the host's, is replaced, survives a
-// host that destroys its window first and leaves nothing behind; real pointer
-// and key events sent with XTest reach the controls, the plug-in and the host;
-// and the window shows, pixel for pixel, what the same editor built into the
-// test program draws headless. Waits are bounded loops of round trips, never
-// sleeps.
+// dlopen, a host window on a private X server, only the dispatcher's editor
+// opcodes, and real pointer and key events sent with XTest. The window must
+// show, pixel for pixel, what the same editor built into the test program
+// draws headless. Waits are bounded loops of round trips, never sleeps.
 // The headless editor first: Xlib defines macros (None, Bool) that clash with
 // the names in gtest and the kit.
 #include "tests/editor/HeadlessEditor.h"
@@ -92,7 +89,7 @@ struct EditorWindow : ::testing::Test {
     }
 };
 
-TEST_F(EditorWindow, OpensInsideTheHostWindowAndClosesWithoutATrace) {
+TEST_F(EditorWindow, OpensInsideTheHostWindowAndLeavesNoTraceEvenWhenTheHostDestroysItsWindowFirst) {
     ERect* rect = nullptr;
     ASSERT_EQ(plugin->dispatch(effEditGetRect, 0, 0, &rect), 1);
     EXPECT_EQ(rect->right - rect->left, 400);
@@ -119,11 +116,9 @@ TEST_F(EditorWindow, OpensInsideTheHostWindowAndClosesWithoutATrace) {
     EXPECT_EQ(session.clientCount(), clients);
     EXPECT_EQ(plugin->dispatch(effEditIdle), 0);  // closed: nothing happens
     EXPECT_EQ(plugin->dispatch(effEditClose), 0);
-}
 
-TEST_F(EditorWindow, SurvivesAHostThatDestroysItsWindowFirst) {
-    const int clients = session.clientCount();
-    // Destroyed, then idled (the notice arrives), then closed.
+    // A host that destroys its window first: destroyed, then idled (the notice
+    // arrives), then closed.
     ASSERT_EQ(open(), 1);
     idle();
     session.destroyHostWindow();

@@ -35,25 +35,17 @@ TEST(RecordButtonTest, ShowsOneOfFourImagesForValueAndPending) {
     EXPECT_FLOAT_EQ(button->getValue(), 0.0f);
 }
 
-struct TouchSliderTest : ::testing::Test {
-    // A 100-pixel track; the 10-pixel handle's left edge runs from 110 to 190.
+TEST(TouchSliderTest, HandleFollowsThePointerShiftZoomsAndTouchModeDrawsTheOtherHandle) {
     const Color kTrack{40, 40, 40, 255};
     const Color kHandle{200, 200, 0, 255};
     const Color kTouchHandle{0, 200, 90, 255};
     KitHarness kit;
-    TouchSlider* slider = nullptr;
-
-    void SetUp() override {
-        slider = kit.add(new TouchSlider({100, 200, 200, 212}, &kit.listener, 9, 110, 190,
-                                         FilledBitmap(10, 10, kHandle), FilledBitmap(10, 10, kTouchHandle),
-                                         FilledBitmap(100, 12, kTrack)));
-        slider->setDrawTransparentHandle(false);
-        slider->setOffsetHandle({0, 1});
-        kit.idle();
-    }
-};
-
-TEST_F(TouchSliderTest, HandleFollowsThePointerAndShiftZooms) {
+    // A 100-pixel track; the 10-pixel handle's left edge runs from 110 to 190.
+    auto* slider = kit.add(new TouchSlider({100, 200, 200, 212}, &kit.listener, 9, 110, 190,
+                                           FilledBitmap(10, 10, kHandle), FilledBitmap(10, 10, kTouchHandle),
+                                           FilledBitmap(100, 12, kTrack)));
+    slider->setDrawTransparentHandle(false);
+    slider->setOffsetHandle({0, 1});
     kit.press({110 + 4 + 40, 205});  // the handle's centre to the middle
     EXPECT_NEAR(slider->getValue(), 0.5f, 1e-5);
     kit.move({110 + 4 + 60, 205}, kLButton | kShift);  // 20 pixels, ten times slower
@@ -64,9 +56,7 @@ TEST_F(TouchSliderTest, HandleFollowsThePointerAndShiftZooms) {
     kit.frame().onWheel({150, 205}, 1.0f, 0);
     EXPECT_NEAR(slider->getValue(), 0.625f, 1e-5);
     EXPECT_EQ(kit.listener.reports.size(), 1u);
-}
 
-TEST_F(TouchSliderTest, TouchModeDrawsTheOtherHandleAtTheSamePlace) {
     slider->setValue(0.5f);
     kit.idle();
     EXPECT_EQ(pictureColorAt(kit.frame(), {155, 205}), kHandle);

@@ -3,6 +3,7 @@
 // where its handle dot is drawn.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "editor/TouchKnob.h"
@@ -54,19 +55,16 @@ TEST_F(TouchKnobTest, ModifiersChooseTheSpeedOfTheDragAlsoInMidDrag) {
     EXPECT_FLOAT_EQ(knob->getValue(), 0.0f);
     kit.release(kCentre.offset(0, 300));
 
-    // A modifier pressed or let go in mid-drag changes the speed without a jump.
+    // A modifier pressed or let go in mid-drag changes the speed without a jump:
+    // Shift makes it 300 pixels per range, letting go 100 again.
     knob->setValue(0.2f);
     kit.press(kCentre);
-    kit.move(kCentre.offset(20, 0));
-    EXPECT_NEAR(knob->getValue(), 0.3f, 1e-5);
-    kit.move(kCentre.offset(20, 0), kLButton | kShift);  // Shift: 300 pixels per range
-    EXPECT_NEAR(knob->getValue(), 0.3f, 1e-5);
-    kit.move(kCentre.offset(50, 0), kLButton | kShift);
-    EXPECT_NEAR(knob->getValue(), 0.4f, 1e-5);
-    kit.move(kCentre.offset(50, 0), kLButton);  // Shift let go: 100 pixels per range
-    EXPECT_NEAR(knob->getValue(), 0.4f, 1e-5);
-    kit.move(kCentre.offset(60, 0), kLButton);
-    EXPECT_NEAR(knob->getValue(), 0.5f, 1e-5);
+    for (auto [pixels, buttons, value] : {std::tuple{20, int{kLButton}, 0.3f}, {20, kLButton | kShift, 0.3f},
+                                          {50, kLButton | kShift, 0.4f}, {50, kLButton, 0.4f},
+                                          {60, kLButton, 0.5f}}) {
+        kit.move(kCentre.offset(pixels, 0), buttons);
+        EXPECT_NEAR(knob->getValue(), value, 1e-5) << pixels << " with " << buttons;
+    }
     kit.release(kCentre.offset(60, 0));
 }
 
