@@ -50,7 +50,12 @@ void StutterEditor::valueChanged(DrawContext& context, Control* control) {
     const bool readout = isReadoutKnob(tag) && controls.loopScope;
     if (readout && !(buttons & kAnyMouseButton)) {
         controls.loopScope->setScopeText("");
-        return;  // let go: the value was sent while dragging
+        // Let go after a drag: the value was sent while dragging. A value the
+        // plug-in does not have yet came from the wheel or the arrow keys,
+        // which report with no button held too, and is sent like any other.
+        if (control->getValue() == effectX->getParameter(tag)) return;
+        act(context, control);
+        return;
     }
     // A right click on a plug-in control arms learning of a MIDI controller for it.
     if ((buttons & kRButton) && tag != kCmdTempoLength && tag < kNumParams) {

@@ -135,6 +135,8 @@ TEST_F(EditorActionsTest, ADraggedKnobShowsItsReadoutSendsNothingOnReleaseAndTak
     const float before = plugin.controls().shuffleKnob->getValue();
     EXPECT_EQ(plugin.dispatch(effEditKeyDown, 0, kVKeyDown, nullptr, kModifierShift), 1);
     EXPECT_NEAR(plugin.controls().shuffleKnob->getValue(), before - 0.01f, 1e-6);
+    EXPECT_EQ(plugin.controls().shuffleKnob->getValue(), plugin.effect->getParameter(plugin.effect, kShuffle));  // and the plug-in with it
+    EXPECT_EQ(automation().size(), sent + 1);
     EXPECT_EQ(plugin.dispatch(effEditKeyDown, 'q'), 0);
     EXPECT_EQ(plugin.dispatch(effEditKeyUp, 0, kVKeyDown), 0);
 }
