@@ -130,6 +130,7 @@ TEST(Programs, ProgramZeroIsOneBarAtTheHostTimingOfConstruction) {
     };
     for (const Case& c : {Case{120, 44100, true, 88200}, Case{60, 44100, true, 176400},
                           Case{40, 44100, true, 132300}, Case{120, 48000, true, 96000},
+                          Case{0.5, 44100, true, 165375},  // one bar halved until it fits
                           Case{0, 44100, true, 0}, Case{-60, 44100, true, 0},
                           Case{120, 44100, false, 0}}) {
         TestHost host;
@@ -140,8 +141,13 @@ TEST(Programs, ProgramZeroIsOneBarAtTheHostTimingOfConstruction) {
         // Selecting program 0 derives the frames from the stored Length value
         // again, which may truncate to one frame less (96000 does).
         const long frames = lengthFrames(plugin);
-        EXPECT_NEAR(frames, c.frames - (c.frames == 96000 ? 0.5 : 0.0), 0.5) << c.tempo;
+        EXPECT_NEAR(frames, c.frames - 0.5, 0.5) << c.tempo;
         EXPECT_NEAR(plugin.get(kLength), lengthNormal(c.frames), 1e-6);
+        // Switching on with a tempo-based pre-roll divides by a usable tempo,
+        // never by a host's tempo of 0 or below.
+        plugin.set(kRecOffset, 1.0f / 9.0f);
+        plugin.set(kRecord, 1.0f);
+        EXPECT_EQ(plugin.display(kRecord), "Recording") << c.tempo;
         host.time.tempo = 90.0;  // stored in program 0: a later tempo changes nothing
         plugin.setProgram(13);
         plugin.setProgram(0);
