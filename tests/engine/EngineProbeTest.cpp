@@ -39,31 +39,18 @@ public:
         return values;
     }
 
+    void set(VstInt32 index, float value) { setParameter(index, value); }
+
     Stereo run(const Stereo& in, int32_t blockSize = 512) {
-        Stereo out(in.size());
-        for (size_t at = 0; at < in.size(); at += static_cast<size_t>(blockSize)) {
-            const auto n = static_cast<int32_t>(std::min<size_t>(blockSize, in.size() - at));
-            float* inputs[2] = {const_cast<float*>(in.left.data() + at),
-                                const_cast<float*>(in.right.data() + at)};
-            float* outputs[2] = {out.left.data() + at, out.right.data() + at};
-            processReplacing(inputs, outputs, n);
-        }
-        return out;
+        return runInBlocks(in, blockSize, [&](float** inputs, float** outputs, int32_t frames) {
+            processReplacing(inputs, outputs, frames);
+        });
     }
 
     void emptyBlock() { processReplacing(nullptr, nullptr, 0); }
 
     std::vector<std::pair<VstInt32, float>> reports;
 };
-
-// The same plain loop as the host-level tests: 1000 frames, no offset, one
-// play per slice, wet only.
-void plainLoopOn(StutterEffect& effect) {
-    effect.setParameter(kLength, lengthValue(1000));
-    effect.setParameter(kOffset, 0.5f);
-    effect.setParameter(kRepeats, repeatsValue(1));
-    effect.setParameter(kMix, 0.0f);
-}
 
 struct ProbeFixture : ::testing::Test {
     void SetUp() override {
@@ -129,21 +116,25 @@ TEST_F(ProbeFixture, LevelIsReportedAfterTheFirstFrameThenEvery513) {
     EXPECT_EQ(effect.reportsOf(kStatusPlayPos), std::vector<float>{2.0f});
 }
 
-TEST_F(ProbeFixture, FullBufferSwitchesRecordOffOnceAndKeepsTheProgram) {
+TEST_F(ProbeFixture, FullBufferSwitchesRecordOffOnceKeepsTheProgramAndRepeatsGoOn) {
     ProbeEffect effect;
-    plainLoopOn(effect);
+    plainLoop(effect, 1000);
     effect.setParameter(kRecord, 1.0f);
     effect.reports.clear();
-    effect.run(Stereo(kSampleBufferFrames + 3000, 0.1f), 4096);
+    const Stereo out = effect.run(ramp(kSampleBufferFrames + 3000, 1), 4096);
     EXPECT_EQ(effect.reportsOf(kRecord), std::vector<float>{0.0f});
     EXPECT_EQ(effect.getParameter(kRecord), 0.0f);
     EXPECT_EQ(effect.program(0).value(kRecord), 1.0f);
     EXPECT_EQ(effect.engineState().engaged, 1.0f);
     EXPECT_EQ(effect.engineState().recordedLength, kSampleBufferFrames);
     EXPECT_EQ(effect.engineState().recordPos, kSampleBufferFrames);
+    for (size_t i = kSampleBufferFrames; i < out.size(); ++i)
+        ASSERT_EQ(rampFrame(out.left[i]), long(i % 1000) + 1) << i;
 }
 
-TEST_F(ProbeFixture, AnEmptyBlockStillMovesTheGlide) {
+// What one block leaves for the next: the glide moves even in an empty block,
+// and BPM Lock holds its just-derived state for one block.
+TEST_F(ProbeFixture, StateHandedOverBetweenBlocks) {
     ProbeEffect effect;
     effect.setParameter(kLength, lengthValue(500));
     effect.setParameter(kRecord, 1.0f);
@@ -154,15 +145,12 @@ TEST_F(ProbeFixture, AnEmptyBlockStillMovesTheGlide) {
     EXPECT_EQ(effect.engineState().glideLength, 498);
     effect.emptyBlock();
     EXPECT_EQ(effect.engineState().glideLength, 497);
-}
 
-TEST_F(ProbeFixture, BpmLockHoldsItsJustDerivedStateForOneBlock) {
-    ProbeEffect effect;
     effect.setParameter(kLength, 0.5f);
     effect.setParameter(kBpmLock, 1.0f);
     effect.setParameter(kOffset, 0.75f);
     EXPECT_EQ(effect.engineSettings().bpmLockState, 2);
-    effect.run(Stereo(64));  // dry or engaged alike
+    effect.run(Stereo(64));
     EXPECT_EQ(effect.engineSettings().bpmLockState, 1);
 }
 
@@ -172,7 +160,7 @@ TEST_F(ProbeFixture, FilterAboveHalfTheSampleRateLetsTheSignalThrough) {
     auto render = [&](float filterType, float freq) {
         ProbeEffect effect;
         effect.setParameter(kCmdTempoLength, 120.0f);  // takes the host's rate for the filter
-        plainLoopOn(effect);
+        plainLoop(effect, 1000);
         effect.setParameter(kFilterFreq, freq);
         effect.setParameter(kFilterType, filterType);
         effect.setParameter(kRecord, 1.0f);

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "params/ParameterIds.h"
@@ -63,20 +62,29 @@ inline float repeatsValue(int n) { return static_cast<float>(n - 1) / 16.0f; }
 inline float recOffsetValue(int mode) { return static_cast<float>(mode) / 9.0f + 0.01f; }
 inline float recSyncValue(int step) { return static_cast<float>(step) / 11.0f + 0.01f; }
 
-// Runs the audio callback over a whole signal in blocks, like a host. When
-// the host's transport plays, its sample position follows the blocks.
+// Runs `process(inputs, outputs, frames)` over a whole signal in blocks.
+template <typename Process>
+Stereo runInBlocks(const Stereo& input, int32_t blockSize, Process process) {
+    Stereo output(input.size());
+    for (size_t at = 0; at < input.size(); at += static_cast<size_t>(blockSize)) {
+        float* inputs[2] = {const_cast<float*>(input.left.data() + at),
+                            const_cast<float*>(input.right.data() + at)};
+        float* outputs[2] = {output.left.data() + at, output.right.data() + at};
+        process(inputs, outputs, static_cast<int32_t>(std::min<size_t>(blockSize, input.size() - at)));
+    }
+    return output;
+}
+
+// Runs the audio callback like a host. When the host's transport plays, its
+// sample position follows the blocks.
 struct Driver {
     TestHost& host;
     PluginInstance& plugin;
 
     Stereo run(const Stereo& input, int32_t blockSize = 512) {
-        Stereo output(input.size(), 0.0f);
-        for (size_t at = 0; at < input.size(); at += static_cast<size_t>(blockSize)) {
-            const auto frames = static_cast<int32_t>(std::min<size_t>(blockSize, input.size() - at));
-            block(input.left.data() + at, input.right.data() + at, output.left.data() + at,
-                  output.right.data() + at, frames);
-        }
-        return output;
+        return runInBlocks(input, blockSize, [&](float** in, float** out, int32_t frames) {
+            block(in[0], in[1], out[0], out[1], frames);
+        });
     }
 
     void block(const float* inL, const float* inR, float* outL, float* outR, int32_t frames) {
@@ -87,17 +95,15 @@ struct Driver {
     }
 };
 
-// A fresh instance on program 0 with nothing that shapes the replay: loop
-// length as given, no offset, one play per slice, wet signal only.
-inline void plainLoop(const PluginInstance& plugin, int32_t lengthFrames) {
-    plugin.set(kLength, lengthValue(lengthFrames));
-    plugin.set(kOffset, 0.5f);
-    plugin.set(kRepeats, repeatsValue(1));
-    plugin.set(kMix, 0.0f);
-}
-
-inline long displayedLength(const PluginInstance& plugin) {
-    return std::stol(plugin.display(kLength));
+// Nothing that shapes the replay: loop length as given, no offset, one play
+// per slice, wet signal only. `target` is a PluginInstance or anything with
+// the same set().
+template <typename Target>
+void plainLoop(Target& target, int32_t lengthFrames) {
+    target.set(kLength, lengthValue(lengthFrames));
+    target.set(kOffset, 0.5f);
+    target.set(kRepeats, repeatsValue(1));
+    target.set(kMix, 0.0f);
 }
 
 }  // namespace engine_test

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "tests/engine/EngineTestSupport.h"
+#include "tests/midi/MidiEvents.h"
 
 #if defined(__SANITIZE_THREAD__)
 // Any report fails the test at once.
@@ -22,23 +23,6 @@ using namespace engine_test;
 
 constexpr int kAudioBlocks = 3000;
 constexpr int kUiActions = 20000;
-
-// A note or controller message in the host's layout.
-struct OneEvent {
-    VstInt32 numEvents = 1;
-    VstIntPtr reserved = 0;
-    VstEvent* events[2] = {};
-    VstMidiEvent midi{};
-
-    void set(uint8_t status, uint8_t data1, uint8_t data2) {
-        midi.type = kVstMidiType;
-        midi.byteSize = sizeof(VstMidiEvent);
-        midi.midiData[0] = static_cast<char>(status);
-        midi.midiData[1] = static_cast<char>(data1);
-        midi.midiData[2] = static_cast<char>(data2);
-        events[0] = reinterpret_cast<VstEvent*>(&midi);
-    }
-};
 
 // The user-interface thread: the editor's commands.
 void userInterface(const PluginInstance& plugin, std::atomic<bool>& audioDone) {
@@ -74,15 +58,12 @@ TEST(ThreadStress, UserInterfaceAndAudioThreadsTogether) {
     std::mt19937 random(17);
     std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
     Stereo in(1024), out(1024);
-    OneEvent event;
     long badSamples = 0;
     for (int block = 0; block < kAudioBlocks; ++block) {
-        if (block % 7 == 0) {
-            const uint8_t kinds[] = {0x90, 0x80, 0xB0, 0xE0};
-            event.set(kinds[random() % 4], static_cast<uint8_t>(40 + random() % 40),
-                      static_cast<uint8_t>(random() % 128));
-            plugin.dispatch(effProcessEvents, 0, 0, &event);
-        }
+        const uint8_t kinds[] = {0x90, 0x80, 0xB0, 0xE0};  // note on and off, controller, bend
+        if (block % 7 == 0)
+            send(plugin, MidiEventList().add(kinds[random() % 4], static_cast<uint8_t>(40 + random() % 40),
+                                             static_cast<uint8_t>(random() % 128)));
         const auto frames = static_cast<int32_t>(1 + random() % 1024);
         for (int32_t i = 0; i < frames; ++i) in.left[i] = noise(random), in.right[i] = noise(random);
         driver.block(in.left.data(), in.right.data(), out.left.data(), out.right.data(), frames);

@@ -11,18 +11,15 @@ using namespace engine_test;
 
 constexpr float kAutoLearn = 5.0f;  // "MIDI Preset auto learn C4-C6": notes 48.. recall 0..
 
-void send(const PluginInstance& plugin, MidiEventList& list) {
-    plugin.dispatch(effProcessEvents, 0, 0, list.build());
-}
-
-TEST(MidiEngine, ThreeProgramChangesRunInOrderAndTheFourthIsLost) {
+struct MidiEngine : ::testing::Test {
     TestHost host;
-    PluginInstance plugin(host);
+    PluginInstance plugin{host};
     Driver driver{host, plugin};
+};
+
+TEST_F(MidiEngine, ThreeProgramChangesRunInOrderAndTheFourthIsLost) {
     plugin.set(kCmdMidiAction, kAutoLearn);
-    MidiEventList notes;
-    notes.noteOn(61).noteOn(62).noteOn(52).noteOn(53);  // programs 13, 14, 4, then 5
-    send(plugin, notes);
+    send(plugin, MidiEventList().noteOn(61).noteOn(62).noteOn(52).noteOn(53));  // programs 13, 14, 4, 5
     EXPECT_EQ(plugin.program(), 0);  // nothing happens before the engine runs
 
     driver.run(Stereo(64));
@@ -31,24 +28,17 @@ TEST(MidiEngine, ThreeProgramChangesRunInOrderAndTheFourthIsLost) {
     EXPECT_EQ(plugin.programName(), "Downsample 16 times");
 
     // The queue is empty again: the next note is queued and run as well.
-    MidiEventList next;
-    next.noteOn(50);
-    send(plugin, next);
+    send(plugin, MidiEventList().noteOn(50));
     driver.run(Stereo(8));
     EXPECT_EQ(plugin.program(), 2);
 }
 
-TEST(MidiEngine, RecSyncDelaysProgramChangesToTheGrid) {
-    TestHost host;
+TEST_F(MidiEngine, RecSyncDelaysProgramChangesToTheGrid) {
     host.time.flags |= kVstTransportPlaying;
     host.time.samplePos = 1000;
-    PluginInstance plugin(host);
-    Driver driver{host, plugin};
     plugin.set(kCmdMidiAction, kAutoLearn);
     plugin.set(kRecSync, recSyncValue(1));  // one grid point per bar: 88200 frames at 120 BPM
-    MidiEventList note;
-    note.noteOn(50);
-    send(plugin, note);
+    send(plugin, MidiEventList().noteOn(50));
 
     const int32_t block = 512;
     Stereo in(block), out(block);
@@ -64,17 +54,12 @@ TEST(MidiEngine, RecSyncDelaysProgramChangesToTheGrid) {
     EXPECT_EQ(plugin.get(kRecSync), recSyncValue(1));  // Rec Sync stays across programs
 }
 
-TEST(MidiEngine, AHeldNoteReplaysAtItsPitch) {
-    TestHost host;
-    PluginInstance plugin(host);
-    Driver driver{host, plugin};
+TEST_F(MidiEngine, AHeldNoteReplaysAtItsPitch) {
     plainLoop(plugin, 1000);
     plugin.set(kPitchMode, 1.0f);
     plugin.set(kPitch, 0.25f);  // the knob's pitch gives way to the note's
 
-    MidiEventList note;
-    note.noteOn(72);  // an octave above note 60
-    send(plugin, note);
+    send(plugin, MidiEventList().noteOn(72));  // an octave above note 60
     ASSERT_EQ(plugin.get(kRecord), 1.0f);
 
     // The replay reads the recording at twice the speed: apart from the
@@ -86,9 +71,7 @@ TEST(MidiEngine, AHeldNoteReplaysAtItsPitch) {
     EXPECT_GT(twoApart, 1900);
 
     // Releasing the note stops the recording and the effect is dry again.
-    MidiEventList off;
-    off.noteOff(72);
-    send(plugin, off);
+    send(plugin, MidiEventList().noteOff(72));
     EXPECT_EQ(plugin.get(kRecord), 0.0f);
     const Stereo dryInput = ramp(256, 5000);
     const Stereo dry = driver.run(dryInput);

@@ -51,3 +51,9 @@ private:
     std::vector<VstMidiEvent> events_;
     std::vector<uint64_t> storage_;  // 8-byte aligned room for the pointer array
 };
+
+// Hands the events to a PluginInstance as a host does.
+template <typename Plugin>
+VstIntPtr send(const Plugin& plugin, MidiEventList list) {
+    return plugin.dispatch(effProcessEvents, 0, 0, list.build());
+}
