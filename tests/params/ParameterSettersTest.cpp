@@ -104,16 +104,16 @@ TEST(ParameterSetters, OffsetUnderTheLockMovesTheLengthByAsManyFrames) {
     EXPECT_EQ(plugin.display(kOffset), "312.5000");
     plugin.set(kOffset, 0.25f);  // and down: -625 frames from 12800
     EXPECT_NEAR(lengthFrames(plugin), 12800 - 625, 1);
-}
 
-TEST(ParameterSetters, AnOffsetChangeThatWouldMakeTheLengthNegativeIsNotCoupled) {
-    TestHost host;
-    PluginInstance plugin(host);
+    // A change that would make the length negative is not coupled: locked at
+    // offset 0 (ratio 1), the lock stays in state 1 and Length moves Offset.
+    plugin.set(kBpmLock, 0.0f);
     plugin.set(kLength, 0.0f);
-    plugin.set(kBpmLock, 1.0f);  // at offset 0: ratio 1
+    plugin.set(kOffset, 0.5f);
+    plugin.set(kBpmLock, 1.0f);
     plugin.set(kOffset, 0.25f);
     EXPECT_EQ(lengthFrames(plugin), 0);
-    plugin.set(kLength, 0.1f);  // still state 1: 200 frames move the offset
+    plugin.set(kLength, 0.1f);
     EXPECT_EQ(plugin.display(kOffset), "200.0000");
 }
 
