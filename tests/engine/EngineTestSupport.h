@@ -49,12 +49,6 @@ inline float lengthValue(int32_t frames) {
     return v;
 }
 
-// The Offset value nearest to `frames` (the knob is a fourth-power curve).
-inline float offsetValue(double frames) {
-    if (frames >= 0.0) return static_cast<float>(std::pow(frames / 5000.0, 0.25) * 0.5 + 0.5);
-    return static_cast<float>(0.5 - std::pow(-frames / 5000.0, 0.25) * 0.5);
-}
-
 // The Repeats value for n plays per slice.
 inline float repeatsValue(int n) { return static_cast<float>(n - 1) / 16.0f; }
 

@@ -91,7 +91,7 @@ TEST_F(LoopFixture, AlterPlaysForwardThenBackAndCountsOneRepeatPerCycle) {
     plainLoop(plugin, 1000);
     plugin.set(kDirection, 1.0f);
     plugin.set(kRepeats, repeatsValue(2));
-    plugin.set(kOffset, offsetValue(500));
+    plugin.set(kOffset, static_cast<float>(0.5 + 0.5 * std::pow(0.1, 0.25)));  // a fourth-power curve
     ASSERT_EQ(std::stod(plugin.display(kOffset)), 500.0);
     plugin.set(kRecord, 1.0f);
     const Stereo out = driver.run(ramp(6000));
@@ -117,33 +117,22 @@ TEST_F(LoopFixture, ReleasePlaysStraightThroughAndRepeatingResumesWhereTheWindow
         ASSERT_EQ(rampFrame(let.left[i]), 5000 + long(i % 1000)) << i;
 }
 
-TEST_F(LoopFixture, GateMutesTheLastQuarterOfEverySliceAtHalfTravel) {
+// Gate at half travel mutes the last quarter of every slice; the coarsest
+// bit crush leaves only half steps.
+TEST_F(LoopFixture, GateAndCoarsestBitCrush) {
     plainLoop(plugin, 1000);
     plugin.set(kGate, 0.5f);
-    plugin.set(kRecord, 1.0f);
-    const Stereo out = driver.run(ramp(3000, 1));
-    for (size_t i = 0; i < out.size(); ++i) {
-        if (i % 1000 < 750)
-            ASSERT_EQ(rampFrame(out.left[i]), long(i % 1000) + 1) << i;
-        else
-            ASSERT_EQ(out.left[i], 0.0f) << i;
-    }
-}
-
-TEST_F(LoopFixture, CoarsestBitCrushLeavesOnlyHalfSteps) {
-    plainLoop(plugin, 1000);
     plugin.set(kBitCrush, 1.0f);
     plugin.set(kRecord, 1.0f);
-    Stereo in(2000);
-    const float left[] = {0.7f, 1.0f, 0.49f, -0.99f};
-    const float right[] = {-0.3f, -1.0f, 0.5f, -0.5f};
-    const float crushedLeft[] = {0.5f, 1.0f, 0.0f, -0.5f};
-    const float crushedRight[] = {0.0f, -1.0f, 0.5f, -0.5f};
+    Stereo in(3000);
+    const float left[] = {0.7f, 1.0f, 0.49f, -0.99f}, crushedLeft[] = {0.5f, 1.0f, 0.0f, -0.5f};
+    const float right[] = {-0.3f, -1.0f, 0.5f, -0.5f}, crushedRight[] = {0.0f, -1.0f, 0.5f, -0.5f};
     for (size_t i = 0; i < in.size(); ++i) in.left[i] = left[i % 4], in.right[i] = right[i % 4];
     const Stereo out = driver.run(in);
     for (size_t i = 0; i < out.size(); ++i) {
-        ASSERT_EQ(out.left[i], crushedLeft[i % 4]) << i;
-        ASSERT_EQ(out.right[i], crushedRight[i % 4]) << i;
+        const bool open = i % 1000 < 750;
+        ASSERT_EQ(out.left[i], open ? crushedLeft[i % 4] : 0.0f) << i;
+        ASSERT_EQ(out.right[i], open ? crushedRight[i % 4] : 0.0f) << i;
     }
 }
 

@@ -1,5 +1,6 @@
-// The sound-shaping stages on their own: pitch table and vibrato, gate, bit
-// crush, the slice-length modulator, and which filter designs may run.
+// The sound-shaping stages on their own: pitch knob and vibrato, the edges of
+// gate and bit crush (LoopRecorderTest hears their middle), the slice-length
+// modulator, and which filter designs may run.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,22 +9,14 @@
 #include "engine/Biquad.h"
 #include "engine/Modulator.h"
 #include "engine/PitchStage.h"
-#include "engine/PitchTable.h"
 #include "engine/SampleStages.h"
 
 namespace {
 
-TEST(Stages, PitchKnobSelectsSemitonesAroundUnity) {
-    const PitchTable table;
+TEST(Stages, PitchKnobSelectsTableEntriesAroundUnity) {
     EXPECT_EQ(pitchIndex(0.5f, 0.0f, 0.0f, 0), 60);
     EXPECT_EQ(pitchIndex(1.0f, 0.0f, 0.0f, 0), 108);
     EXPECT_EQ(pitchIndex(0.0f, 0.0f, 0.0f, 0), 12);
-    EXPECT_EQ(table.ratio(60), 1.0f);
-    EXPECT_EQ(table.ratio(108), 16.0f);
-    EXPECT_EQ(table.ratio(12), 1.0f / 16.0f);
-    EXPECT_EQ(table.ratio(72), 2.0f);
-    EXPECT_EQ(table.ratio(0), table.ratio(1));    // clamped below
-    EXPECT_EQ(table.ratio(999), table.ratio(255));  // and above
 
     // Vibrato: Pitch rel 0 gives a period of 2*pi*1000 frames, Pitch hold
     // 0.5 a depth of 13 semitones; it needs both knobs away from zero.
@@ -35,25 +28,14 @@ TEST(Stages, PitchKnobSelectsSemitonesAroundUnity) {
     EXPECT_EQ(pitchIndex(0.5f, 1.0f, rel, 1300), 84);  // depth 25: 84.1
 }
 
-TEST(Stages, GateSilencesTheTailOfTheSlice) {
-    const float amount = 0.25f;  // Gate 0.5, squared
-    std::vector<int> sounding;
-    for (int position = 0; position < 1000; ++position)
-        if (gateGain(position, 1000, amount) == 1.0f) sounding.push_back(position);
-    ASSERT_EQ(sounding.size(), 750u);
-    EXPECT_EQ(sounding.back(), 749);
+TEST(Stages, GateAndBitCrushAtTheirEdges) {
     EXPECT_EQ(gateGain(0, 1000, 1.0f), 1.0f);  // the first frame always sounds
     EXPECT_EQ(gateGain(1, 1000, 1.0f), 0.0f);
     EXPECT_EQ(gateGain(999, 1000, 0.0f), 1.0f);
-}
 
-TEST(Stages, BitCrushQuantisesTowardZero) {
     const double fine = 16777216.0;  // Bit Crush 0: 2^24 steps
     for (float x : {0.7f, -0.3f, 1e-3f, 0.123456f})
         EXPECT_LT(std::fabs(crushSample(x, fine, 1.0 / fine) - x), 1.0f / fine);
-    EXPECT_EQ(crushSample(0.7f, 2.0, 0.5), 0.5f);  // Bit Crush 1: half steps
-    EXPECT_EQ(crushSample(-0.3f, 2.0, 0.5), 0.0f);
-    EXPECT_EQ(crushSample(-1.0f, 2.0, 0.5), -1.0f);
     // Far too loud for the integer range: saturates instead of wrapping round.
     EXPECT_GT(crushSample(1e6f, fine, 1.0 / fine), 127.0f);
     EXPECT_LT(crushSample(-1e30f, fine, 1.0 / fine), -127.0f);
@@ -136,7 +118,6 @@ TEST(Stages, OnlyPlayableFilterDesignsRun) {
     BiquadCoefficients c;
     ASSERT_TRUE(designBiquad(kFilterLowPass, 0.0, 2010.0, 44100.0, 1.0001, c));
     EXPECT_TRUE(biquadPlayable(c, 2010.0, 44100.0));
-    EXPECT_NEAR(c.c0 + c.c1 + c.c2, 1.0 + c.c3 + c.c4, 1e-12);  // unity gain at DC
 
     // At or above half the sample rate there is no meaningful design.
     for (double freq : {22050.0, 30000.0}) {

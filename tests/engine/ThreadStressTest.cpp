@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <iterator>
 #include <random>
 #include <thread>
 
@@ -24,19 +25,17 @@ using namespace engine_test;
 constexpr int kAudioBlocks = 3000;
 constexpr int kUiActions = 20000;
 
-// The user-interface thread: the editor's commands.
+// The user-interface thread: the editor's commands, each with how many values
+// it takes from the lowest, and the buttons beside them.
 void userInterface(const PluginInstance& plugin, std::atomic<bool>& audioDone) {
+    const struct { VstInt32 index; unsigned values; float lowest; } actions[] = {
+        {kCmdOffsetOp, 7, 0.0f},   {kCmdLengthOp, 7, 0.0f},      {kCmdLearnKnob, kNumParams, 0.0f},
+        {kCmdMidiAction, 6, 0.0f}, {kCmdTempoLength, 300, 40.0f}, {kClear, 1, 1.0f},
+        {kRewind, 1, 1.0f},        {kRecord, 2, 0.0f}};
     std::mt19937 random(99);
     for (int i = 0; i < kUiActions && !audioDone.load(std::memory_order_relaxed); ++i) {
-        switch (i % 7) {
-            case 0: plugin.set(kCmdOffsetOp, static_cast<float>(random() % 7)); break;
-            case 1: plugin.set(kCmdLengthOp, static_cast<float>(random() % 7)); break;
-            case 2: plugin.set(kCmdLearnKnob, static_cast<float>(random() % kNumParams)); break;
-            case 3: plugin.set(kCmdMidiAction, static_cast<float>(random() % 6)); break;
-            case 4: plugin.set(kCmdTempoLength, 40.0f + static_cast<float>(random() % 300)); break;
-            case 5: plugin.set(random() % 2 ? kClear : kRewind, 1.0f); break;
-            default: plugin.set(kRecord, random() % 3 ? 1.0f : 0.0f); break;
-        }
+        const auto& action = actions[i % std::size(actions)];
+        plugin.set(action.index, action.lowest + static_cast<float>(random() % action.values));
         if (i % 50 == 0) {
             (void)plugin.display(static_cast<VstInt32>(random() % kNumParams));
             (void)plugin.get(kStatusPlayPos);

@@ -11,16 +11,10 @@ namespace {
 
 TEST(RangeMapper, OffsetCurveAndItsInverse) {
     const RangeMapper mapper;
-    EXPECT_EQ(mapper.offsetFromNormal(0.5), 0.0);
-    EXPECT_EQ(mapper.offsetFromNormal(0.75), 312.5);
-    EXPECT_EQ(mapper.offsetFromNormal(0.25), -312.5);
-    EXPECT_NEAR(mapper.offsetFromNormal(0.9), 0.8 * 0.8 * 0.8 * 0.8 * 5000.0, 1e-9);
-    for (auto [v, frames] :
-         {std::pair{0.0, -5000.0}, {1.0, 5000.0}, {1.5, 5000.0}, {-0.5, -5000.0}})
+    // Values inside the range are the Offset display's (ParameterTextsTest).
+    for (auto [v, frames] : {std::pair{1.5, 5000.0}, {-0.5, -5000.0}})
         EXPECT_EQ(mapper.offsetFromNormal(v), frames) << v;
     EXPECT_EQ(mapper.offsetToNormal(0.0), 0.5);
-    EXPECT_DOUBLE_EQ(mapper.offsetToNormal(312.5), 0.75);
-    EXPECT_DOUBLE_EQ(mapper.offsetToNormal(-312.5), 0.25);
     for (auto [frames, v] : {std::pair{5000.0, 1.0}, {-5000.0, 0.0}, {5000.5, 1.0}, {-9999.0, 0.0}})
         EXPECT_EQ(mapper.offsetToNormal(frames), v) << frames;
 
@@ -33,9 +27,6 @@ TEST(RangeMapper, OffsetCurveAndItsInverse) {
 
 TEST(RangeMapper, LengthCurveAndItsInverse) {
     const RangeMapper mapper;
-    EXPECT_EQ(mapper.lengthFromNormal(0.0), 0);
-    EXPECT_EQ(mapper.lengthFromNormal(0.5), 25000);
-    EXPECT_EQ(mapper.lengthFromNormal(1.0), 200000);
     EXPECT_EQ(mapper.lengthFromNormal(0.71), 71582);  // 71582.2, truncated
     EXPECT_EQ(mapper.lengthToNormal(200000.0), 1.0);
     EXPECT_EQ(mapper.lengthToNormal(0.0), 0.0);
