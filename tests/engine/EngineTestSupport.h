@@ -77,15 +77,9 @@ struct Driver {
 
     Stereo run(const Stereo& input, int32_t blockSize = 512) {
         return runInBlocks(input, blockSize, [&](float** in, float** out, int32_t frames) {
-            block(in[0], in[1], out[0], out[1], frames);
+            plugin->processReplacing(plugin.effect(), in, out, frames);
+            if ((host.time.flags & kVstTransportPlaying) != 0) host.time.samplePos += frames;
         });
-    }
-
-    void block(const float* inL, const float* inR, float* outL, float* outR, int32_t frames) {
-        float* inputs[2] = {const_cast<float*>(inL), const_cast<float*>(inR)};
-        float* outputs[2] = {outL, outR};
-        plugin->processReplacing(plugin.effect(), inputs, outputs, frames);
-        if ((host.time.flags & kVstTransportPlaying) != 0) host.time.samplePos += frames;
     }
 };
 

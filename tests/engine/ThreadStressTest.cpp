@@ -56,19 +56,16 @@ TEST(ThreadStress, UserInterfaceAndAudioThreadsTogether) {
     Driver driver{host, plugin};
     std::mt19937 random(17);
     std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-    Stereo in(1024), out(1024);
     long badSamples = 0;
     for (int block = 0; block < kAudioBlocks; ++block) {
         const uint8_t kinds[] = {0x90, 0x80, 0xB0, 0xE0};  // note on and off, controller, bend
         if (block % 7 == 0)
-            send(plugin, MidiEventList().add(kinds[random() % 4], static_cast<uint8_t>(40 + random() % 40),
-                                             static_cast<uint8_t>(random() % 128)));
-        const auto frames = static_cast<int32_t>(1 + random() % 1024);
-        for (int32_t i = 0; i < frames; ++i) in.left[i] = noise(random), in.right[i] = noise(random);
-        driver.block(in.left.data(), in.right.data(), out.left.data(), out.right.data(), frames);
-        for (int32_t i = 0; i < frames; ++i)
-            for (float x : {out.left[i], out.right[i]})
-                if (!std::isfinite(x) || std::fabs(x) > 1.0f) ++badSamples;
+            send(plugin, MidiEventList().add(kinds[random() % 4], 40 + random() % 40, random() % 128));
+        Stereo in(1 + random() % 1024);
+        for (size_t i = 0; i < in.size(); ++i) in.left[i] = noise(random), in.right[i] = noise(random);
+        const Stereo out = driver.run(in, 1024);
+        for (const auto* channel : {&out.left, &out.right})
+            for (float x : *channel) badSamples += !std::isfinite(x) || std::fabs(x) > 1.0f;
     }
     audioDone = true;
     ui.join();

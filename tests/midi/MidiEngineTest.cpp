@@ -40,13 +40,11 @@ TEST_F(MidiEngine, RecSyncDelaysProgramChangesToTheGrid) {
     plugin.set(kRecSync, recSyncValue(1));  // one grid point per bar: 88200 frames at 120 BPM
     send(plugin, MidiEventList().noteOn(50));
 
-    const int32_t block = 512;
-    Stereo in(block), out(block);
-    while (host.time.samplePos + block <= 88200) {
-        driver.block(in.left.data(), in.right.data(), out.left.data(), out.right.data(), block);
+    while (host.time.samplePos + 512 <= 88200) {
+        driver.run(Stereo(512));
         ASSERT_EQ(plugin.program(), 0) << "at " << host.time.samplePos;
     }
-    driver.block(in.left.data(), in.right.data(), out.left.data(), out.right.data(), block);
+    driver.run(Stereo(512));
     EXPECT_EQ(plugin.program(), 2);
     // Program 2 switches Record on; under Rec Sync that request is queued in
     // turn and still runs on this grid point.

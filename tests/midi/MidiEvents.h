@@ -9,7 +9,7 @@
 
 class MidiEventList {
 public:
-    MidiEventList& add(uint8_t status, uint8_t data1, uint8_t data2, VstInt32 deltaFrames = 0) {
+    MidiEventList& add(int status, int data1, int data2, VstInt32 deltaFrames = 0) {
         VstMidiEvent event{};
         event.type = kVstMidiType;
         event.byteSize = sizeof(VstMidiEvent);
@@ -20,21 +20,10 @@ public:
         events_.push_back(event);
         return *this;
     }
-    MidiEventList& noteOn(int note, int velocity = 100, int channel = 0) {
-        return add(static_cast<uint8_t>(0x90 | channel), static_cast<uint8_t>(note),
-                   static_cast<uint8_t>(velocity));
-    }
-    MidiEventList& noteOff(int note, int channel = 0) {
-        return add(static_cast<uint8_t>(0x80 | channel), static_cast<uint8_t>(note), 64);
-    }
-    MidiEventList& controller(int number, int value, int channel = 0) {
-        return add(static_cast<uint8_t>(0xB0 | channel), static_cast<uint8_t>(number),
-                   static_cast<uint8_t>(value));
-    }
-    MidiEventList& pitchBend(int msb, int lsb = 0, int channel = 0) {
-        return add(static_cast<uint8_t>(0xE0 | channel), static_cast<uint8_t>(lsb),
-                   static_cast<uint8_t>(msb));
-    }
+    MidiEventList& noteOn(int note, int velocity = 100, int ch = 0) { return add(0x90 | ch, note, velocity); }
+    MidiEventList& noteOff(int note, int ch = 0) { return add(0x80 | ch, note, 64); }
+    MidiEventList& controller(int number, int value, int ch = 0) { return add(0xB0 | ch, number, value); }
+    MidiEventList& pitchBend(int msb, int lsb = 0, int ch = 0) { return add(0xE0 | ch, lsb, msb); }
     VstMidiEvent& last() { return events_.back(); }
 
     // The list in the host's layout; valid until this object changes.
