@@ -142,9 +142,7 @@ TEST_F(ProbeFixture, StateHandedOverBetweenBlocks) {
     EXPECT_EQ(effect.engineState().glideLength, 500);  // long slices jump at once
     effect.setParameter(kLength, lengthValue(300));
     effect.emptyBlock();
-    EXPECT_EQ(effect.engineState().glideLength, 498);
-    effect.emptyBlock();
-    EXPECT_EQ(effect.engineState().glideLength, 497);
+    EXPECT_EQ(effect.engineState().glideLength, 498);  // short ones glide (TimingTest)
 
     effect.setParameter(kLength, 0.5f);
     effect.setParameter(kBpmLock, 1.0f);

@@ -1,12 +1,12 @@
 // The sound-shaping stages on their own: pitch knob and vibrato, the edges of
-// gate and bit crush (LoopRecorderTest hears their middle), the slice-length
-// modulator, and which filter designs may run.
+// gate and bit crush (LoopRecorderTest hears their middle) and the slice-length
+// modulator.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <vector>
 
-#include "engine/Biquad.h"
 #include "engine/Modulator.h"
 #include "engine/PitchStage.h"
 #include "engine/SampleStages.h"
@@ -102,44 +102,16 @@ TEST(Stages, TablesDivideTheLengthStepByStepOnTheGrid) {
     step = 11;
     EXPECT_EQ(modulateLength(2000, true, in, step), 100);  // entry 11 divides by 20
     EXPECT_EQ(step, 0);                                     // and wraps round
-    in.mode = kModulatorMinorArpeggio;
-    step = 2;
-    EXPECT_EQ(modulateLength(3200, false, in, step), 100);
-    in.mode = kModulatorMajorArpeggio;
-    step = 7;
-    EXPECT_EQ(modulateLength(1000, false, in, step), 200);
-    step = 99;  // a step from nowhere reads entry 0
-    EXPECT_EQ(modulateLength(1000, false, in, step), 1000);
-    in.mode = 7;
-    EXPECT_EQ(modulateLength(1000, true, in, step), 1000);
-}
-
-TEST(Stages, OnlyPlayableFilterDesignsRun) {
-    BiquadCoefficients c;
-    ASSERT_TRUE(designBiquad(kFilterLowPass, 0.0, 2010.0, 44100.0, 1.0001, c));
-    EXPECT_TRUE(biquadPlayable(c, 2010.0, 44100.0));
-
-    // At or above half the sample rate there is no meaningful design.
-    for (double freq : {22050.0, 30000.0}) {
-        designBiquad(kFilterLowPass, 0.0, freq, 44100.0, 1.0001, c);
-        EXPECT_FALSE(biquadPlayable(c, freq, 44100.0)) << freq;
+    // Entries of the arpeggios; a step from nowhere reads entry 0, an unknown
+    // mode leaves the length alone.
+    using Entry = std::tuple<int32_t, int32_t, int32_t, int32_t>;  // mode, step, length, result
+    for (auto [mode, at, length, expected] :
+         {Entry{kModulatorMinorArpeggio, 2, 3200, 100}, {kModulatorMajorArpeggio, 7, 1000, 200},
+          {kModulatorMajorArpeggio, 99, 1000, 1000}, {7, 0, 1000, 1000}}) {
+        in.mode = mode;
+        step = at;
+        EXPECT_EQ(modulateLength(length, false, in, step), expected) << mode << " " << at;
     }
-    ASSERT_TRUE(designBiquad(kFilterPeaking, 16.0, 16010.0, 1000.0, 0.5, c));
-    EXPECT_FALSE(biquadPlayable(c, 16010.0, 1000.0));
-    EXPECT_FALSE(biquadPlayable(c, 100.0, 0.0));
-    EXPECT_FALSE(biquadPlayable(c, -5.0, 44100.0));
-
-    // A negative bandwidth (a Filter Q far below its range) turns the poles
-    // outward: unstable, so not run.
-    designBiquad(kFilterLowPass, 0.0, 1000.0, 44100.0, -3.0, c);
-    EXPECT_FALSE(biquadPlayable(c, 1000.0, 44100.0));
-    designBiquad(kFilterHighShelf, 1e30, 1000.0, 44100.0, 1.0, c);
-    EXPECT_FALSE(biquadPlayable(c, 1000.0, 44100.0));
-
-    BiquadHistory h;
-    EXPECT_TRUE(biquadHistoryFinite(h));
-    h.y2 = std::nan("");
-    EXPECT_FALSE(biquadHistoryFinite(h));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The filter designs, checked against what the Audio EQ Cookbook's filters
-// must do (gains at DC, at Nyquist and at the centre frequency), the biquad
-// step, and the pitch table.
+// must do (gains at DC, at Nyquist and at the centre frequency), which designs
+// may run, the biquad step, and the pitch table.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -44,6 +44,7 @@ TEST(FilterDesign, LowPassIsTheCookbookDesignAndRunsAsDirectFormOne) {
     EXPECT_NEAR(c.c2, c.c0, 1e-15);
     EXPECT_NEAR(gainAt(c, 0.0), 1.0, 1e-12);
     EXPECT_NEAR(gainAt(c, kPi), 0.0, 1e-12);
+    EXPECT_TRUE(biquadPlayable(c, 2010.0, kRate));
     BiquadCoefficients none;
     for (int32_t type : {0, 8, -1}) EXPECT_FALSE(designBiquad(type, 0.0, 1000.0, kRate, 1.0, none));
     // The direct-form-I step on an impulse.
@@ -53,6 +54,26 @@ TEST(FilterDesign, LowPassIsTheCookbookDesignAndRunsAsDirectFormOne) {
     EXPECT_DOUBLE_EQ(y0, c.c0);
     EXPECT_DOUBLE_EQ(y1, c.c1 - c.c3 * y0);
     EXPECT_DOUBLE_EQ(runBiquad(0.0, c, h), c.c2 - c.c3 * y1 - c.c4 * y0);
+    EXPECT_TRUE(biquadHistoryFinite(h));
+    h.y2 = std::nan("");
+    EXPECT_FALSE(biquadHistoryFinite(h));
+}
+
+TEST(FilterDesign, DesignsThatCannotRunAreRefused) {
+    BiquadCoefficients c;
+    // At or above half the sample rate there is no meaningful design.
+    for (double freq : {22050.0, 30000.0}) {
+        designBiquad(kFilterLowPass, 0.0, freq, kRate, 1.0001, c);
+        EXPECT_FALSE(biquadPlayable(c, freq, kRate)) << freq;
+    }
+    ASSERT_TRUE(designBiquad(kFilterPeaking, 16.0, 16010.0, 1000.0, 0.5, c));
+    EXPECT_FALSE(biquadPlayable(c, 16010.0, 1000.0));
+    EXPECT_FALSE(biquadPlayable(c, 100.0, 0.0));
+    EXPECT_FALSE(biquadPlayable(c, -5.0, kRate));
+    // A negative bandwidth (a Filter Q far below its range) turns the poles
+    // outward: unstable, so not run.
+    EXPECT_FALSE(biquadPlayable(design(kFilterLowPass, 0.0, 1000.0, -3.0), 1000.0, kRate));
+    EXPECT_FALSE(biquadPlayable(design(kFilterHighShelf, 1e30, 1000.0, 1.0), 1000.0, kRate));
 }
 
 TEST(FilterDesign, PassAndStopBandsOfEachType) {

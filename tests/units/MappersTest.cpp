@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "params/RangeMapper.h"
 #include "params/StepMaps.h"
@@ -32,8 +33,6 @@ TEST(RangeMapper, LengthCurveAndItsInverse) {
     EXPECT_EQ(mapper.lengthToNormal(0.0), 0.0);
     // The inverse's exponent is the float 1/3.
     EXPECT_DOUBLE_EQ(mapper.lengthToNormal(25000.0), std::pow(0.125, 0.3333333432674408));
-    EXPECT_NEAR(mapper.lengthToNormal(400.0), 0.125992, 5e-7);
-    EXPECT_NEAR(mapper.lengthToNormal(10000.0), 0.368403, 5e-7);
     // Round trips give the frame count or, truncated, one frame less.
     for (int32_t frames : {1, 8, 400, 1000, 25000, 88200, 132300, 199999}) {
         const int32_t back = mapper.lengthFromNormal(mapper.lengthToNormal(frames));
@@ -42,13 +41,10 @@ TEST(RangeMapper, LengthCurveAndItsInverse) {
 }
 
 TEST(StepMaps, QuantizeStep) {
-    EXPECT_EQ(quantizeStep(0.0, 7), 0);
-    EXPECT_EQ(quantizeStep(0.5, 10), 5);
-    EXPECT_EQ(quantizeStep(0.95, 10), 10);
-    EXPECT_EQ(quantizeStep(1.0, 10), 11);  // one past the menu
-    EXPECT_EQ(quantizeStep(1.0, 2), 3);
-    EXPECT_EQ(quantizeStep(-0.1, 7), -1);
-    EXPECT_EQ(quantizeStep(-1.0, 8), -9);
+    // 1.0 is one past the menu.
+    for (auto [v, n, step] : {std::tuple{0.0, 7, 0}, {0.5, 10, 5}, {0.95, 10, 10}, {1.0, 10, 11},
+                              {1.0, 2, 3}, {-0.1, 7, -1}, {-1.0, 8, -9}})
+        EXPECT_EQ(quantizeStep(v, n), step) << v << " " << n;
     // A menu of n entries sends entry i as i / n; the menus' parameters step
     // with n = entries and get i back.
     for (int entries : {10, 8, 7, 2})
