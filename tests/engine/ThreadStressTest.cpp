@@ -1,11 +1,11 @@
 // Two threads at once, as in every host: the audio thread processes blocks
 // with MIDI between them while the user-interface thread sends the editor's
 // commands. Under the thread sanitizer this must report nothing. (Knobs and
-// program switches against the audio thread are zarvoline-validate's check.)
+// program switches against the audio thread, and sound output whatever
+// happens, are zarvoline-validate's checks.)
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cmath>
 #include <iterator>
 #include <random>
 #include <thread>
@@ -55,21 +55,14 @@ TEST(ThreadStress, UserInterfaceAndAudioThreadsTogether) {
 
     Driver driver{host, plugin};
     std::mt19937 random(17);
-    std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-    long badSamples = 0;
     for (int block = 0; block < kAudioBlocks; ++block) {
         const uint8_t kinds[] = {0x90, 0x80, 0xB0, 0xE0};  // note on and off, controller, bend
         if (block % 7 == 0)
             send(plugin, MidiEventList().add(kinds[random() % 4], 40 + random() % 40, random() % 128));
-        Stereo in(1 + random() % 1024);
-        for (size_t i = 0; i < in.size(); ++i) in.left[i] = noise(random), in.right[i] = noise(random);
-        const Stereo out = driver.run(in, 1024);
-        for (const auto* channel : {&out.left, &out.right})
-            for (float x : *channel) badSamples += !std::isfinite(x) || std::fabs(x) > 1.0f;
+        driver.run(Stereo(1 + random() % 1024, 0.5f), 1024);
     }
     audioDone = true;
     ui.join();
-    EXPECT_EQ(badSamples, 0);
 }
 
 }  // namespace
