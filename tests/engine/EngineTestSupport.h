@@ -1,6 +1,6 @@
 // Helpers of the engine tests: driving the audio callback block by block as a
 // host does, signals whose samples say which input frame they came from, and
-// exact frame counts for the Length and Offset knobs.
+// knob values for exact loop lengths and menu entries.
 #pragma once
 
 #include <algorithm>
