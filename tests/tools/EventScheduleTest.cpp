@@ -1,52 +1,11 @@
-// Placing MIDI events on the block grid: each lands in the block that holds
-// its frame, with its offset in that block as deltaFrames, whatever the
-// block size and also when a block boundary falls exactly on an event.
+// Placing MIDI events on the frame grid, and the note names of --note. (Their
+// delivery block by block is the render's end-to-end test.)
 #include <gtest/gtest.h>
 
 #include "tools/midi/EventSchedule.h"
 #include "tools/midi/NoteNames.h"
-#include "tools/midi/VstEventList.h"
-
-namespace {
 
 constexpr double kRate = 1000.0;  // one frame per millisecond keeps times exact
-
-TimedMidiEvent controllerAt(int64_t frame, uint8_t value) {
-    return {static_cast<double>(frame) / kRate, {0xB0, 1, value}, 3};
-}
-
-}  // namespace
-
-TEST(EventSchedule, EventsLandInTheirBlockWithTheirOffset) {
-    const std::vector<int64_t> frames{0, 1, 63, 64, 65, 511, 512, 512, 513, 1000, 1023, 1024, 1999};
-    std::vector<TimedMidiEvent> events;
-    for (size_t i = 0; i < frames.size(); ++i) events.push_back(controllerAt(frames[i], static_cast<uint8_t>(i)));
-    const int64_t total = 2000;  // not a multiple of 64 or 512: the last block is short
-
-    for (int blockFrames : {1, 64, 512}) {
-        SCOPED_TRACE(blockFrames);
-        EventSchedule schedule(events, kRate);
-        VstEventList list(events.size());
-        size_t seen = 0;
-        for (int64_t start = 0; start < total; start += blockFrames) {
-            const int frames_ = static_cast<int>(std::min<int64_t>(blockFrames, total - start));
-            const auto block = schedule.takeBlock(start, frames_);
-            const VstEvents* vst = list.fill(block, start);
-            ASSERT_EQ(vst->numEvents, static_cast<int>(block.size()));
-            for (int i = 0; i < vst->numEvents; ++i, ++seen) {
-                const auto* midi = reinterpret_cast<const VstMidiEvent*>(vst->events[i]);
-                EXPECT_EQ(start + midi->deltaFrames, frames[seen]);
-                EXPECT_GE(midi->deltaFrames, 0);
-                EXPECT_LT(midi->deltaFrames, frames_);
-                EXPECT_EQ(midi->type, kVstMidiType);
-                EXPECT_EQ(midi->byteSize, static_cast<int>(sizeof(VstMidiEvent)));
-                EXPECT_EQ(static_cast<unsigned char>(midi->midiData[2]), seen);  // order kept
-            }
-        }
-        EXPECT_EQ(seen, frames.size());
-        EXPECT_EQ(schedule.delivered(), frames.size());
-    }
-}
 
 TEST(EventSchedule, RoundsToTheNearestFrameAndPutsNoteOffsFirst) {
     std::vector<TimedMidiEvent> events;
@@ -72,16 +31,9 @@ TEST(EventSchedule, RoundsToTheNearestFrameAndPutsNoteOffsFirst) {
 }
 
 TEST(NoteNames, NumbersAndNamesInThePluginsOctaveNumbering) {
-    EXPECT_EQ(parseNote("60"), 60);
-    EXPECT_EQ(parseNote("0"), 0);
-    EXPECT_EQ(parseNote("127"), 127);
-    EXPECT_EQ(parseNote("C5"), 60);
-    EXPECT_EQ(parseNote("c5"), 60);
-    EXPECT_EQ(parseNote("A4"), 57);
-    EXPECT_EQ(parseNote("F#3"), 42);
-    EXPECT_EQ(parseNote("Bb2"), 34);
-    EXPECT_EQ(parseNote("C0"), 0);
-    EXPECT_EQ(parseNote("G10"), 127);
+    for (const auto& [text, note] : {std::pair{"60", 60}, {"0", 0}, {"127", 127}, {"C5", 60}, {"c5", 60}, {"A4", 57},
+                                     {"F#3", 42}, {"Bb2", 34}, {"C0", 0}, {"G10", 127}})
+        EXPECT_EQ(parseNote(text), note) << text;
     for (const char* bad : {"128", "-1", "", "C", "C#", "H3", "G#10", "Cb0", "C4x", "C 4", "1000"})
         EXPECT_EQ(parseNote(bad), -1) << bad;
 

@@ -2,7 +2,6 @@
 // writes every call that matters to the render host into the file named by
 // ZARVOLINE_PROBE_LOG, one line each, so tests can check what the host did:
 //   open / rate R / block N / program P / param I V / mains 0|1 / start / stop / close
-//   events N                  (at effProcessEvents, before the block)
 //   process FRAMES SAMPLEPOS PPQ BARSTART TEMPO RATE FLAGS
 //   event DELTA STATUS DATA1 DATA2 BYTESIZE TYPE   (read again during processReplacing)
 #include <cstdio>
@@ -51,8 +50,6 @@ void processReplacing(AEffect* effect, float** inputs, float** outputs, VstInt32
     if (time)
         std::fprintf(probe.log, "process %d %.0f %.9f %.9f %.3f %.1f %d\n", frames, time->samplePos,
                      time->ppqPos, time->barStartPos, time->tempo, time->sampleRate, time->flags);
-    else
-        std::fprintf(probe.log, "process %d no-time\n", frames);
     logEvents(probe);
     for (int channel = 0; channel < 2; ++channel)
         std::memcpy(outputs[channel], inputs[channel], sizeof(float) * static_cast<size_t>(frames));
@@ -88,7 +85,6 @@ VstIntPtr dispatcher(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr
         case effGetEffectName: copyText(ptr, "Probe"); return 1;
         case effProcessEvents:
             probe.pending = static_cast<VstEvents*>(ptr);
-            std::fprintf(log, "events %d\n", probe.pending->numEvents);
             return 1;
         default: return 0;
     }
@@ -121,11 +117,8 @@ extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMa
     e.getParameter = getParameter;
     e.processReplacing = processReplacing;
     e.numPrograms = 3;
-    e.numParams = 2;
-    e.numInputs = 2;
-    e.numOutputs = 2;
+    e.numParams = e.numInputs = e.numOutputs = 2;
     e.flags = effFlagsCanReplacing;
     e.object = probe;
-    e.uniqueID = fourCharCode('P', 'r', 'o', 'b');
     return &e;
 }
