@@ -60,7 +60,8 @@ TEST(Timing, GridsAndQuantisedLengths) {
     EXPECT_EQ(wrappingAdd(INT32_MAX, 1), INT32_MIN);
 }
 
-TEST(Timing, ShortSlicesGlideLongOnesJump) {
+// Short slices glide, long ones jump; shuffle; the shortest slice.
+TEST(Timing, SliceLengths) {
     int32_t glide = 500;
     std::vector<int32_t> lengths;
     for (int i = 0; i < 4; ++i) lengths.push_back(glideTowards(300, 300, glide));
@@ -75,9 +76,7 @@ TEST(Timing, ShortSlicesGlideLongOnesJump) {
 
     glide = 100;
     EXPECT_EQ(glideTowards(103, 103, glide), 101);  // a step of at least one frame
-}
 
-TEST(Timing, ShuffleAndTheShortestSlice) {
     EXPECT_EQ(shuffleLength(1000, 0.5f, 1), 1250);
     EXPECT_EQ(shuffleLength(1000, 0.5f, 0), 750);
     EXPECT_EQ(shuffleLength(1000, 0.0f, 1), 1000);
