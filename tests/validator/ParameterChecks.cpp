@@ -10,7 +10,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "tests/validator/Checks.h"
+#include "tests/validator/Validator.h"
 
 namespace validator {
 

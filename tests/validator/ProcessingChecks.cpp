@@ -1,11 +1,16 @@
 // The audio callback as hosts call it: any block size, any sample rate, any
 // transport, any input, every factory program, and the same buffers for
 // input and output. Every block's output must be finite, within -1..1 and
-// free of subnormal numbers, and the inputs must come back untouched.
+// free of subnormal numbers, and the inputs must come back untouched. And
+// what the audio thread may not do: allocate (a lock and a system call
+// waiting to happen), or race with a user-interface thread that moves
+// parameters and switches programs meanwhile. The race is for the
+// thread-sanitizer build to find.
 #include <cmath>
 #include <numeric>
+#include <thread>
 
-#include "tests/validator/Checks.h"
+#include "tests/validator/Validator.h"
 
 #if defined(__SSE__)
 #include <xmmintrin.h>
@@ -28,11 +33,8 @@ void checkProcessing(PluginEntry entry, Report& report) {
     });
 
     report.run("processing: sample rates 1 kHz to 768 kHz", [&] {
-        Instance instance(entry, 8);
-        const auto rates = {1e3, 8e3, 11025.0, 22050.0, 44100.0, 48e3, 88200.0, 96e3, 176400.0, 192e3, 384e3, 768e3};
-        return firstFault(rates, [&](double rate) {
-            return within("at " + std::to_string(rate) + " Hz", instance.play(rate, 12));
-        });
+        return Instance(entry, 8).play(
+            {1e3, 8e3, 11025.0, 22050.0, 44100.0, 48e3, 88200.0, 96e3, 176400.0, 192e3, 384e3, 768e3}, 12);
     });
 
     // Playing, stopped, jumping backwards, no clock at all, and tempos no song
@@ -59,8 +61,8 @@ void checkProcessing(PluginEntry entry, Report& report) {
     report.run("processing: noise, silence, subnormal, square, NaN, infinite and huge input", [&] {
         Instance instance(entry, 10);
         instance.start();
-        return firstFault(kAllSignals, [&](Signal kind) {
-            return within("input kind " + std::to_string(int(kind)), instance.blocks(16, 512, kind));
+        return firstFault(upTo(int(Signal::kHuge) + 1), [&](int kind) {
+            return within("input kind " + std::to_string(kind), instance.blocks(16, 512, Signal(kind)));
         });
     });
 
@@ -107,6 +109,60 @@ void checkProcessing(PluginEntry entry, Report& report) {
 #else
         return {};
 #endif
+    });
+}
+
+// Moves a random parameter and reads it back, as automation and user interfaces do.
+static void turnKnob(const Instance& instance, std::mt19937& random) {
+    if (instance->numParams <= 0) return;
+    const auto p = static_cast<VstInt32>(random() % unsigned(instance->numParams));
+    instance.set(p, std::uniform_real_distribution<float>(0.0f, 1.0f)(random));
+    (void)instance.get(p);
+}
+
+// Every program with automation between blocks and, when the plug-in takes
+// it, MIDI: the calls into processReplacing and processEvents are counted.
+static std::string allocationFree(PluginEntry entry) {
+    std::mt19937 random(14);
+    Instance instance(entry, 14);
+    instance.start();
+    return firstFault(upTo(std::max(instance->numPrograms, 1)), [&](VstInt32 program) {
+        instance.call(effSetProgram, 0, program);
+        return firstFault(upTo(24), [&](int i) {
+            turnKnob(instance, random);
+            const long before = instance.allocations;
+            std::string why = instance.block(1 + i * 21);
+            if (const long calls = instance.allocations - before; why.empty() && calls > 0)
+                why = std::to_string(calls) + " allocator calls in a block of program " + std::to_string(program);
+            return why;
+        });
+    });
+}
+
+void checkRealTime(PluginEntry entry, Report& report) {
+    const std::string allocation = "real time: no allocation while processing";
+    if (countingAllocations())
+        report.run(allocation, [&] { return allocationFree(entry); });
+    else
+        report.skip(allocation, "sanitizer build");
+
+    report.run("real time: parameters and programs set from a second thread", [&] {
+        Instance instance(entry, 16);
+        instance.host.time.flags &= ~kVstTransportPlaying;  // a clock the other thread may read unchanged
+        instance.start(44100.0, 256);
+        std::atomic<bool> done{false};
+        std::thread userInterface([&] {
+            std::mt19937 random(15);
+            for (long i = 0; !done.load(std::memory_order_relaxed); ++i)
+                if (i % 16 == 0 && instance->numPrograms > 0)
+                    instance.call(effSetProgram, 0, VstIntPtr(random() % unsigned(instance->numPrograms)));
+                else
+                    turnKnob(instance, random);
+        });
+        const std::string why = instance.blocks(500, 256);
+        done = true;
+        userInterface.join();
+        return why;
     });
 }
 

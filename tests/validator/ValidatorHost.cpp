@@ -1,6 +1,6 @@
-#include "tests/validator/ValidatorHost.h"
+#include "tests/validator/Validator.h"
 
-#include <algorithm>
+#include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -8,9 +8,17 @@
 #include <limits>
 #include <stdexcept>
 
-#include "tests/validator/AllocationCounter.h"
-
 namespace validator {
+
+static thread_local long* allocationCounter = nullptr;  // the processing instance's count
+
+bool countingAllocations() {
+#if defined(ZARVOLINE_SANITIZED)
+    return false;
+#else
+    return true;
+#endif
+}
 
 static void fill(std::vector<std::vector<float>>& channels, Signal kind, int frames, std::mt19937& random) {
     std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
@@ -86,13 +94,9 @@ Instance::~Instance() {
     call(effClose);
 }
 
-VstIntPtr Instance::call(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt) const {
-    return effect_->dispatcher(effect_, opcode, index, value, ptr, opt);
-}
-
 std::vector<float> Instance::parameters() const {
     std::vector<float> values;
-    for (VstInt32 p = 0; p < effect_->numParams; ++p) values.push_back(effect_->getParameter(effect_, p));
+    for (VstInt32 p = 0; p < effect_->numParams; ++p) values.push_back(get(p));
     return values;
 }
 
@@ -108,19 +112,15 @@ void Instance::prepare(double sampleRate, int maxBlock) {
 // A note on, a modulation wheel move, a sustain pedal and the note's end,
 // spread over the block and walking up the keyboard from block to block.
 void Instance::sendMidi(int frames) {
-    const auto note = static_cast<unsigned char>(24 + (blocksDone_ * 7) % 96);
-    const unsigned char messages[4][3] = {{0x90, note, 100},
-                                          {0xB0, 1, static_cast<unsigned char>(blocksDone_ % 128)},
-                                          {0xB0, 64, static_cast<unsigned char>(blocksDone_ % 2 * 127)},
-                                          {0x80, note, 0}};
+    const auto note = static_cast<char>(24 + (blocksDone_ * 7) % 96), step = static_cast<char>(blocksDone_ % 128);
+    const char messages[4][3] = {{char(0x90), note, 100}, {char(0xB0), 1, step},
+                                 {char(0xB0), 64, static_cast<char>(step % 2 * 127)}, {char(0x80), note, 0}};
+    midiList_.numEvents = 4;
     for (int i = 0; i < 4; ++i) {
-        midi_[i].type = kVstMidiType;
-        midi_[i].byteSize = sizeof(VstMidiEvent);
-        midi_[i].deltaFrames = frames * i / 4;
-        std::memcpy(midi_[i].midiData, messages[i], 3);
+        const char* m = messages[i];
+        midi_[i] = {kVstMidiType, sizeof(VstMidiEvent), frames * i / 4, 0, 0, 0, {m[0], m[1], m[2], 0}, 0, 0, 0, 0};
         midiList_.events[i] = reinterpret_cast<VstEvent*>(&midi_[i]);
     }
-    midiList_.numEvents = 4;
     call(effProcessEvents, 0, 0, &midiList_);
 }
 
@@ -137,14 +137,11 @@ std::string Instance::blocks(int count, int frames, Signal kind, std::vector<flo
         }
         if (!effect_->processReplacing)  // process() adds to what is in the outputs
             for (float* channel : outputs) std::fill_n(channel, frames, 0.0f);
-        {
-            allocations::Window counting;
-            if ((wantsMidi_ || host.askedForMidi) && frames > 0 && blocksDone_ % 3 == 0) sendMidi(frames);
-            if (effect_->processReplacing)
-                effect_->processReplacing(effect_, inputs.data(), outputs.data(), frames);
-            else
-                effect_->process(effect_, inputs.data(), outputs.data(), frames);
-        }
+        allocationCounter = &allocations;
+        if ((wantsMidi_ || host.askedForMidi) && frames > 0 && blocksDone_ % 3 == 0) sendMidi(frames);
+        (effect_->processReplacing ? effect_->processReplacing : effect_->process)(effect_, inputs.data(),
+                                                                                 outputs.data(), frames);
+        allocationCounter = nullptr;
         host.advance(frames);
         for (size_t c = 0; c < outputs.size(); ++c)
             if (std::string why = badSample(outputs[c], frames); !why.empty())
@@ -158,11 +155,13 @@ std::string Instance::blocks(int count, int frames, Signal kind, std::vector<flo
     return {};
 }
 
-std::string Instance::play(double sampleRate, int count) {
-    start(sampleRate);
-    std::string why = blocks(count);
-    suspend();
-    return why;
+std::string Instance::play(std::initializer_list<double> rates, int count) {
+    return firstFault(rates, [&](double rate) {
+        start(rate);
+        std::string why = blocks(count);
+        suspend();
+        return within("at " + std::to_string(rate) + " Hz", why);
+    });
 }
 
 std::string textFault(const Instance& instance, VstInt32 opcode, VstInt32 index, size_t limit, std::string* text) {
@@ -193,3 +192,30 @@ std::string parameterTextFault(const Instance& instance, VstInt32 index) {
 }
 
 }  // namespace validator
+
+#if !defined(ZARVOLINE_SANITIZED)
+// The C library's allocator behind its exported names. Every operator new and
+// delete, ours or a plug-in's own linked-in copy, ends in one of the functions
+// below, which the executable exports in place of the C library's.
+extern "C" {
+void* __libc_malloc(size_t size);
+void* __libc_calloc(size_t count, size_t size);
+void* __libc_realloc(void* pointer, size_t size);
+void* __libc_memalign(size_t alignment, size_t size);
+void __libc_free(void* pointer);
+
+static void noteCall() {
+    if (validator::allocationCounter) ++*validator::allocationCounter;
+}
+
+// clang-format off
+void* malloc(size_t size) { noteCall(); return __libc_malloc(size); }
+void* calloc(size_t count, size_t size) { noteCall(); return __libc_calloc(count, size); }
+void* realloc(void* pointer, size_t size) { noteCall(); return __libc_realloc(pointer, size); }
+void* memalign(size_t alignment, size_t size) { noteCall(); return __libc_memalign(alignment, size); }
+void* aligned_alloc(size_t alignment, size_t size) { noteCall(); return __libc_memalign(alignment, size); }
+void free(void* pointer) { noteCall(); __libc_free(pointer); }
+int posix_memalign(void** out, size_t alignment, size_t size) { noteCall(); return (*out = __libc_memalign(alignment, size)) ? 0 : ENOMEM; }
+// clang-format on
+}
+#endif

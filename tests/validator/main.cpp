@@ -9,7 +9,7 @@
 #include <exception>
 #include <unistd.h>
 
-#include "tests/validator/Checks.h"
+#include "tests/validator/Validator.h"
 
 #if defined(__SANITIZE_THREAD__)
 // The second-thread check is meant to stop at the first report.

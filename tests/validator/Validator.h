@@ -1,16 +1,69 @@
-// The host side of a validation run: plug-in instances opened, fed and closed
-// the way hosts do, each on a host whose clock the checks script. Nothing here
-// assumes anything about the plug-in beyond its AEffect record.
+// A validation run: checks grouped in areas, each area making every instance
+// it needs from the library's entry point, on a host whose clock the checks
+// script. A check answers why it failed, or nothing; an exception it lets out
+// is a failure too. Nothing here assumes anything about the plug-in beyond its
+// AEffect record.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
+#include <initializer_list>
 #include <random>
+#include <ranges>
 #include <string>
 #include <vector>
 
 #include "tools/host/PluginLibrary.h"
 
 namespace validator {
+
+// One line per check ("PASS name", "FAIL name: why" or "SKIP name (why)"),
+// then "N passed, N failed". A check named as an expected failure prints
+// XFAIL and is not counted when it fails, and XPASS, counted as failed, when
+// it passes.
+class Report {
+public:
+    explicit Report(std::vector<std::string> expectedFailures);
+    void run(const std::string& name, const std::function<std::string()>& check);
+    void skip(const std::string& name, const std::string& why);
+    int finish() const;  // the exit code: 1 if anything failed
+
+private:
+    int passed_ = 0, failed_ = 0;
+    std::vector<std::string> expectedFailures_;
+};
+
+void checkLifecycle(PluginEntry entry, Report& report);
+void checkDispatcher(PluginEntry entry, Report& report);
+void checkParameters(PluginEntry entry, Report& report);
+void checkProcessing(PluginEntry entry, Report& report);
+void checkRealTime(PluginEntry entry, Report& report);
+void checkState(PluginEntry entry, Report& report);
+
+// The first fault `check` finds going through `items`, or empty.
+template <class Items, class Check> std::string firstFault(const Items& items, Check check) {
+    for (const auto& item : items)
+        if (std::string why = check(item); !why.empty()) return why;
+    return {};
+}
+template <class T, class Check> std::string firstFault(std::initializer_list<T> items, Check check) {
+    return firstFault<std::initializer_list<T>, Check>(items, check);
+}
+
+// 0 to `end` - 1; nothing for a count a broken record makes negative.
+inline auto upTo(int end) { return std::views::iota(0, std::max(end, 0)); }
+
+// `why` after what it happened in; empty when there was no fault.
+inline std::string within(const std::string& context, const std::string& why) {
+    return why.empty() ? why : context + ": " + why;
+}
+
+// Whether Instance::allocations counts: the validator replaces malloc and free
+// (where every operator new and delete ends) with counting versions, so a
+// loaded plug-in's calls land there too; sanitizer builds bring allocators of
+// their own and count nothing.
+bool countingAllocations();
 
 // 44100 Hz, 120 BPM in 4/4, transport playing from 0.
 struct ValidatorHost : Host {
@@ -24,8 +77,6 @@ struct ValidatorHost : Host {
 };
 
 enum class Signal { kNoise, kSilence, kSubnormal, kSquare, kNaN, kInfinity, kHuge };
-inline constexpr Signal kAllSignals[] = {Signal::kNoise, Signal::kSilence,  Signal::kSubnormal, Signal::kSquare,
-                                         Signal::kNaN,   Signal::kInfinity, Signal::kHuge};
 
 // An instance from entry point to effClose on a host of its own, open but not
 // yet resumed, its input noise seeded with `seed`.
@@ -37,9 +88,12 @@ public:
     Instance& operator=(const Instance&) = delete;
 
     ValidatorHost host;
+    long allocations = 0;  // allocator calls made inside processReplacing and processEvents
     AEffect* operator->() const { return effect_; }
     VstIntPtr call(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
-                   float opt = 0.0f) const;
+                   float opt = 0.0f) const {
+        return effect_->dispatcher(effect_, opcode, index, value, ptr, opt);
+    }
     void set(VstInt32 parameter, float value) const { effect_->setParameter(effect_, parameter, value); }
     float get(VstInt32 parameter) const { return effect_->getParameter(effect_, parameter); }
     std::vector<float> parameters() const;
@@ -59,8 +113,8 @@ public:
     std::string blocks(int count, int frames = 512, Signal kind = Signal::kNoise,
                        std::vector<float>* sound = nullptr, bool inPlace = false);
     std::string block(int frames, Signal kind = Signal::kNoise) { return blocks(1, frames, kind); }
-    // Starts at `sampleRate`, plays `count` blocks of noise and suspends again.
-    std::string play(double sampleRate, int count);
+    // At each of `rates` in turn: starts, plays `count` blocks of noise and suspends again.
+    std::string play(std::initializer_list<double> rates, int count = 8);
 
 private:
     void sendMidi(int frames);
