@@ -58,31 +58,12 @@ PluginInstance::PluginInstance(TestHost& host) : effect_(host.instantiate(TestHo
 
 PluginInstance::~PluginInstance() { dispatch(effClose); }
 
-VstIntPtr PluginInstance::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
-                                   float opt) const {
-    return effect_->dispatcher(effect_, opcode, index, value, ptr, opt);
-}
-
-namespace {
-
 // Hosts' buffers vary; a large one filled with a marker shows any overrun.
-std::string textOf(const PluginInstance& plugin, VstInt32 opcode, VstInt32 index) {
+std::string PluginInstance::text(VstInt32 opcode, VstInt32 index) const {
     char text[256];
     std::memset(text, 0x7F, sizeof text);
-    plugin.dispatch(opcode, index, 0, text);
+    dispatch(opcode, index, 0, text);
     if (!std::memchr(text, 0, kVstMaxTextLen))
         throw std::runtime_error("text longer than 24 bytes for opcode " + std::to_string(opcode));
     return text;
-}
-
-}  // namespace
-
-std::string PluginInstance::name(VstInt32 index) const { return textOf(*this, effGetParamName, index); }
-std::string PluginInstance::label(VstInt32 index) const { return textOf(*this, effGetParamLabel, index); }
-std::string PluginInstance::display(VstInt32 index) const {
-    return textOf(*this, effGetParamDisplay, index);
-}
-std::string PluginInstance::programName() const { return textOf(*this, effGetProgramName, 0); }
-std::string PluginInstance::programNameIndexed(VstInt32 index) const {
-    return textOf(*this, effGetProgramNameIndexed, index);
 }

@@ -52,15 +52,18 @@ public:
     AEffect* effect() const { return effect_; }
     AEffect* operator->() const { return effect_; }
 
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
-                       void* ptr = nullptr, float opt = 0.0f) const;
+    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
+                       float opt = 0.0f) const {
+        return effect_->dispatcher(effect_, opcode, index, value, ptr, opt);
+    }
     void set(VstInt32 index, float value) const { effect_->setParameter(effect_, index, value); }
     float get(VstInt32 index) const { return effect_->getParameter(effect_, index); }
-    std::string name(VstInt32 index) const;
-    std::string label(VstInt32 index) const;
-    std::string display(VstInt32 index) const;
-    std::string programName() const;
-    std::string programNameIndexed(VstInt32 index) const;
+    // The text a text opcode writes; throws if it would not fit a 24-byte field.
+    std::string text(VstInt32 opcode, VstInt32 index = 0) const;
+    std::string name(VstInt32 index) const { return text(effGetParamName, index); }
+    std::string label(VstInt32 index) const { return text(effGetParamLabel, index); }
+    std::string display(VstInt32 index) const { return text(effGetParamDisplay, index); }
+    std::string programName() const { return text(effGetProgramName); }
     void setProgram(VstInt32 program) const { dispatch(effSetProgram, 0, program); }
     VstInt32 program() const { return static_cast<VstInt32>(dispatch(effGetProgram)); }
 

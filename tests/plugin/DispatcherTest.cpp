@@ -9,37 +9,10 @@
 
 namespace {
 
-TEST(Dispatcher, CanDoIsExactAndCaseSensitive) {
-    TestHost host;
-    PluginInstance plugin(host);
-    for (auto [what, answer] : {std::pair<std::string, VstIntPtr>{"receiveVstEvents", 1},
-                                {"receiveVstMidiEvent", 1}, {"receiveVstTimeInfo", 1},
-                                {"sendVstMidiEvent", -1}, {"receivevstevents", -1},
-                                {"receiveVstEvents ", -1}})
-        EXPECT_EQ(plugin.dispatch(effCanDo, 0, 0, what.data()), answer) << what;
-}
-
-TEST(Dispatcher, ProgramNamesAreCutTo23CharactersAndIndexedOnlyInRange) {
-    TestHost host;
-    PluginInstance plugin(host);
-    EXPECT_EQ(plugin.programNameIndexed(3), "Time scale - use TRA,le");
-    std::string longName = "A name far longer than any host field allows";
-    plugin.dispatch(effSetProgramName, 0, 0, longName.data());
-    EXPECT_EQ(plugin.programName(), longName.substr(0, 23));
-    EXPECT_EQ(plugin.programNameIndexed(0), longName.substr(0, 23));
-    char text[64] = "untouched";
-    for (VstInt32 index : {16, -1}) {
-        EXPECT_EQ(plugin.dispatch(effGetProgramNameIndexed, index, 0, text), 0);
-        EXPECT_STREQ(text, "untouched");
-    }
-    EXPECT_EQ(plugin.dispatch(effGetProgramNameIndexed, 3, 0, text), 1);
-    EXPECT_EQ(plugin.program(), 0);  // asking does not select
-}
-
 // Every opcode asked with null pointers and zeros: what is not listed answers
 // 0, text requests without a buffer are ignored, and without a parent window
 // no editor is made. Programs are never chunks.
-TEST(Dispatcher, AnswersOfEveryOpcode) {
+TEST(Dispatcher, AnswersOfEveryOpcodeAndTheTextsTheyWrite) {
     TestHost host;
     PluginInstance plugin(host);
     const std::map<VstInt32, VstIntPtr> answers = {
@@ -66,6 +39,12 @@ TEST(Dispatcher, AnswersOfEveryOpcode) {
         EXPECT_STREQ(text, expected);
     }
     EXPECT_EQ(plugin.dispatch(effSetTotalSampleToProcess, 0, 4711), 4711);
+    // canDo is exact and case-sensitive.
+    for (auto [what, answer] : {std::pair<std::string, VstIntPtr>{"receiveVstEvents", 1},
+                                {"receiveVstMidiEvent", 1}, {"receiveVstTimeInfo", 1},
+                                {"sendVstMidiEvent", -1}, {"receivevstevents", -1},
+                                {"receiveVstEvents ", -1}})
+        EXPECT_EQ(plugin.dispatch(effCanDo, 0, 0, what.data()), answer) << what;
     for (VstInt32 index : {40, 63, 500}) EXPECT_EQ(plugin.dispatch(effCanBeAutomated, index), 1);
     void* chunk = &plugin;
     EXPECT_EQ(plugin.dispatch(effGetChunk, 0, 0, &chunk), 0);
@@ -80,6 +59,20 @@ TEST(Dispatcher, AnswersOfEveryOpcode) {
     ASSERT_NE(rect, nullptr);
     EXPECT_EQ((std::array{rect->top, rect->left, rect->bottom, rect->right}),
               (std::array<int16_t, 4>{0, 0, 400, 400}));
+
+    // Program names are cut to 23 characters; indexed ones exist only in range.
+    EXPECT_EQ(plugin.text(effGetProgramNameIndexed, 3), "Time scale - use TRA,le");
+    std::string longName = "A name far longer than any host field allows";
+    plugin.dispatch(effSetProgramName, 0, 0, longName.data());
+    EXPECT_EQ(plugin.programName(), longName.substr(0, 23));
+    EXPECT_EQ(plugin.text(effGetProgramNameIndexed, 0), longName.substr(0, 23));
+    char untouched[64] = "untouched";
+    for (VstInt32 index : {16, -1}) {
+        EXPECT_EQ(plugin.dispatch(effGetProgramNameIndexed, index, 0, untouched), 0);
+        EXPECT_STREQ(untouched, "untouched");
+    }
+    EXPECT_EQ(plugin.dispatch(effGetProgramNameIndexed, 3, 0, text), 1);
+    EXPECT_EQ(plugin.program(), 0);  // asking does not select
 }
 
 }  // namespace

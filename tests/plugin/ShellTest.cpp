@@ -1,7 +1,9 @@
 // The plug-in as a host first meets it: the entry points, the AEffect record,
-// the identity answers, and what switching it on asks of the host.
+// and what creating and switching it on ask of the host.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include "tests/host/TestHost.h"
 
@@ -36,29 +38,20 @@ TEST(Shell, ExportsBothEntryPointsAndNothingElse) {
     dlclose(library);
 }
 
-TEST(Shell, RecordValuesOfAFreshInstance) {
+TEST(Shell, FreshRecordAndWhatCreationAndResumeAskOfTheHost) {
     TestHost host;
     PluginInstance plugin(host);
-    EXPECT_EQ(plugin->numPrograms, 16);
-    EXPECT_EQ(plugin->numParams, 41);
-    EXPECT_EQ(plugin->numInputs, 2);
-    EXPECT_EQ(plugin->numOutputs, 2);
-    EXPECT_EQ(plugin->flags, effFlagsHasEditor | effFlagsCanReplacing);  // 17
-    EXPECT_EQ(plugin->uniqueID, fourCharCode('Q', 'L', 'X', 'A'));
-    EXPECT_EQ(plugin->version, 1);
-    EXPECT_EQ(plugin->initialDelay, 0);
-    EXPECT_EQ(plugin->realQualities, 0);
-    EXPECT_EQ(plugin->offQualities, 0);
+    EXPECT_EQ((std::array{plugin->numPrograms, plugin->numParams, plugin->numInputs, plugin->numOutputs,
+                          plugin->flags, plugin->uniqueID, plugin->version, plugin->initialDelay,
+                          plugin->realQualities, plugin->offQualities}),
+              (std::array<VstInt32, 10>{16, 41, 2, 2, effFlagsHasEditor | effFlagsCanReplacing,
+                                        fourCharCode('Q', 'L', 'X', 'A'), 1, 0, 0, 0}));
     EXPECT_EQ(plugin->ioRatio, 1.0f);
     EXPECT_NE(plugin->object, nullptr);
     EXPECT_EQ(plugin->user, &host);  // untouched by the plug-in
     EXPECT_NE(plugin->processReplacing, nullptr);
     EXPECT_NE(plugin->process, nullptr);
-}
 
-TEST(Shell, ConstructionAsksForTimeOnceAndResumeRegistersForMidiFirst) {
-    TestHost host;
-    PluginInstance plugin(host);
     const auto created = host.calls();
     ASSERT_GE(created.size(), 2u);
     EXPECT_EQ(created[0].opcode, audioMasterVersion);
