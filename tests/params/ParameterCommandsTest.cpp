@@ -23,7 +23,7 @@ std::vector<VstIntPtr> timeMasks(const TestHost& host) {
     return masks;
 }
 
-TEST(OffsetOperations, DeriveTheOffsetOrRefuse) {
+TEST(OffsetOperations, DeriveTheOffsetOrRefuseAndRetakeTheLock) {
     TestHost host;
     PluginInstance plugin(host);
     setLengthInFrames(plugin, 6000);
@@ -59,11 +59,8 @@ TEST(OffsetOperations, DeriveTheOffsetOrRefuse) {
     const std::vector<float> before = allValues(plugin);
     for (float op : {6.0f, -1.0f, 1e9f}) plugin.set(kCmdOffsetOp, op);
     EXPECT_EQ(allValues(plugin), before);
-}
 
-TEST(OffsetOperations, TheLockIsReleasedAndTakenAgain) {
-    TestHost host;
-    PluginInstance plugin(host);
+    // The lock is released and taken again around each operation.
     plugin.set(kLength, 0.5f);
     plugin.set(kOffset, 0.75f);
     plugin.set(kBpmLock, 1.0f);  // ratio 80
@@ -87,7 +84,7 @@ TEST(OffsetOperations, TheLockIsReleasedAndTakenAgain) {
     EXPECT_EQ(plugin.display(kBpmLock), "On");
 }
 
-TEST(LengthOperations, HalveDoubleAndSameAsOffset) {
+TEST(LengthOperations, HalveDoubleSameAsOffsetAndTempoLengths) {
     TestHost host;
     PluginInstance plugin(host);
     setLengthInFrames(plugin, 1);
@@ -111,11 +108,9 @@ TEST(LengthOperations, HalveDoubleAndSameAsOffset) {
     const std::vector<float> before = allValues(plugin);
     lengthOp(plugin, 6);
     EXPECT_EQ(allValues(plugin), before);
-}
 
-TEST(LengthOperations, TempoLengthsAskTheHostForItsTempoFirst) {
-    TestHost host;
-    PluginInstance plugin(host);
+    // The tempo lengths ask the host for its tempo first.
+    plugin.set(kOffset, 0.5f);
     host.clearCalls();
     lengthOp(plugin, kOneBar);
     EXPECT_EQ(timeMasks(host), (std::vector<VstIntPtr>{kVstTempoValid, 0xE00}));
@@ -147,11 +142,10 @@ TEST(LengthOperations, TempoLengthsAskTheHostForItsTempoFirst) {
     host.time.tempo = 0.0;
     lengthOp(plugin, kOneBar);
     EXPECT_EQ(plugin.get(kLength), 0.5f);
-}
 
-TEST(TempoLengthCommand, OneBarAtTheTypedTempoHalvedUntilItFits) {
-    TestHost host;
-    PluginInstance plugin(host);
+    // The tempo command: one bar at the typed tempo, halved until it fits.
+    host.time.tempo = 120.0;
+    plugin.set(kBpmLock, 0.0f);
     plugin.set(kLength, 0.5f);
     plugin.set(kOffset, 0.75f);
     plugin.set(kBpmLock, 1.0f);  // ratio 80, left alone by the command
@@ -190,14 +184,10 @@ TEST(MidiActions, RandomizeChangesExactlyTheEightKnobsWithinRange) {
         EXPECT_TRUE(host.calls().empty());  // no automation messages
         const std::vector<float> after = allValues(plugin);
         for (int p = 0; p < kNumParams; ++p) {
-            if (!randomized.count(p)) {
-                EXPECT_EQ(after[p], before[p]) << p;
-                continue;
-            }
-            anyChanged |= after[p] != before[p];
             const float r = after[p] * 32767.0f;  // r / 32767 for a whole r in 0..32767
-            EXPECT_TRUE(r >= 0.0f && r <= 32767.0f) << p << " " << after[p];
-            EXPECT_NEAR(r, std::round(r), 0.01) << p;
+            if (!randomized.count(p)) EXPECT_EQ(after[p], before[p]) << p;
+            else EXPECT_TRUE(r >= 0.0f && r <= 32767.0f && std::fabs(r - std::round(r)) < 0.01f) << p << " " << r;
+            anyChanged |= after[p] != before[p];
         }
     }
     EXPECT_TRUE(anyChanged);

@@ -51,7 +51,7 @@ TEST(ParameterSetters, RecordRewindAndClear) {
     EXPECT_EQ(plugin.get(kRecord), 0.0f);
 }
 
-TEST(ParameterSetters, BpmLockKeepsTheRatioOfLengthToOffset) {
+TEST(ParameterSetters, BpmLockCouplesLengthAndOffset) {
     TestHost host;
     PluginInstance plugin(host);
     // Locked at offset 0: ratio 1, so 25000 frames ask for 25000, clamped to 5000.
@@ -87,11 +87,9 @@ TEST(ParameterSetters, BpmLockKeepsTheRatioOfLengthToOffset) {
     const float offset = plugin.get(kOffset);
     plugin.set(kLength, plugin.get(kLength));
     EXPECT_EQ(plugin.get(kOffset), offset);
-}
 
-TEST(ParameterSetters, OffsetUnderTheLockMovesTheLengthByAsManyFrames) {
-    TestHost host;
-    PluginInstance plugin(host);
+    // Offset under the lock moves the Length by as many frames.
+    plugin.set(kBpmLock, 0.0f);
     plugin.set(kLength, 0.5f);  // 25000 frames
     plugin.set(kOffset, 0.5f);  // 0 frames
     plugin.set(kBpmLock, 1.0f);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <tuple>
 
 #include "tests/params/ParamsTestSupport.h"
 
@@ -23,9 +24,16 @@ const char* const kLabels[kNumParams] = {
     "", "", "amt", "%", "bits", "%", "Bar", "amt", "", "", "Semi", "amt", "amt", "", "", "Hz",
     "amt", "dB", "amt", "amt", "amt", "amt", "amt"};
 
+// "%.1f" of Filter freq³ × 16000 scaled by the modulation, plus 10 Hz.
+std::string filterText(double freq, double lfo) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1f", lfo * freq * freq * freq * 16000.0 + 10.0);
+    return text;
+}
+
 std::string idx(int index) { return "idx " + std::to_string(index); }
 
-TEST(ParameterTexts, NamesLabelsStatusAndIndicesWithoutText) {
+TEST(ParameterTexts, NamesLabelsStatusFilterTextsAndIndicesWithoutText) {
     TestHost host;
     PluginInstance plugin(host);
     for (int p = 0; p < kNumParams; ++p) {
@@ -44,19 +52,36 @@ TEST(ParameterTexts, NamesLabelsStatusAndIndicesWithoutText) {
     EXPECT_FLOAT_EQ(plugin.get(kStatusRecordPos), 200000 * 1.6666667e-6f);
     EXPECT_EQ(plugin.get(kStatusRecordedLength), 0.0f);
     for (int index : {41, 42, 46, 49, 63, 200, -1}) EXPECT_EQ(plugin.get(index), 0.0f) << index;
-}
 
-struct TextCase {
-    int index;
-    float value;
-    const char* text;
-};
+    // The filter displays show the last design. Filter freq 0.5, shape
+    // "Down", Filter Speed 0: cos 0 gives the full 2000 Hz.
+    EXPECT_EQ(plugin.display(kFilterFreq), "2010.0");
+    EXPECT_EQ(plugin.display(kFilterQ), "0.50");
+    EXPECT_EQ(plugin.display(kFilterGain), "0.0");
+    // Filter Speed alone redesigns nothing; each forced redesign then
+    // advances the phase by it.
+    plugin.set(kFilterSpeed, 0.5f);
+    EXPECT_EQ(plugin.display(kFilterFreq), "2010.0");
+    plugin.set(kFilterGain, 1.0f);
+    EXPECT_EQ(plugin.display(kFilterGain), "16.0");
+    EXPECT_EQ(plugin.display(kFilterFreq), filterText(0.5, (std::cos(0.5) + 1.0) * 0.5));
+    plugin.set(kFilterQ, 1.0f);
+    EXPECT_EQ(plugin.display(kFilterQ), "1.00");
+    EXPECT_EQ(plugin.display(kFilterFreq), filterText(0.5, (std::cos(1.0) + 1.0) * 0.5));
+    plugin.set(kFilterSpeedType, 0.34f);  // step 1, "Up"
+    EXPECT_EQ(plugin.display(kFilterFreq), filterText(0.5, (std::sin(1.5) + 1.0) * 0.5));
+    plugin.set(kFilterSpeedType, 0.67f);  // step 2: no modulation
+    plugin.set(kFilterFreq, 1.0f);
+    EXPECT_EQ(plugin.display(kFilterFreq), "16010.0");
+    plugin.set(kFilterGain, 0.0f);
+    EXPECT_EQ(plugin.display(kFilterGain), "-16.0");
+}
 
 TEST(ParameterTexts, DisplayTextsOfRepresentativeValues) {
     TestHost host;
     PluginInstance plugin(host);  // program 0: no lock, so Length and Offset stay apart
     const float belowOne = std::nextafter(1.0f, 0.0f);
-    const TextCase cases[] = {
+    const std::tuple<int, float, const char*> cases[] = {
         {kRecord, 1, "Recording"}, {kRecord, 0, "Waiting"}, {kRewind, 1, "Touch to Rewind"},
         {kClear, 0, "Touch to Clear"}, {kRelease, 0, "Looping"}, {kRelease, 0.01f, "Releasing"},
         {kBpmLock, 0, "Off"}, {kBpmLock, 0.99f, "Off"}, {kBpmLock, 1, "On"}, {kBpmLock, 0, "Off"},
@@ -85,9 +110,9 @@ TEST(ParameterTexts, DisplayTextsOfRepresentativeValues) {
         {kDivisionDenom, 0, "1 2 4 8 16"}, {kDivisionDenom, 0.001f, "1 3 5 7 9"},
         {kDivisionNum, 1, "9"}, {kDivisionNum, 0.25f, "3"},
     };
-    for (const TextCase& c : cases) {
-        plugin.set(c.index, c.value);
-        EXPECT_EQ(plugin.display(c.index), c.text) << c.index << " at " << c.value;
+    for (auto [index, value, text] : cases) {
+        plugin.set(index, value);
+        EXPECT_EQ(plugin.display(index), text) << index << " at " << value;
     }
     EXPECT_EQ(plugin.get(kLength), 1.0f);  // clamped
     EXPECT_EQ(plugin.get(kOffset), 1.0f);
@@ -104,39 +129,6 @@ TEST(ParameterTexts, DisplayTextsOfRepresentativeValues) {
     plugin.setProgram(13);
     plugin.setProgram(0);
     EXPECT_EQ(plugin.get(kDivisionNum), -0.5f);
-}
-
-// "%.1f" of Filter freq³ × 16000 scaled by the modulation, plus 10 Hz.
-std::string filterText(double freq, double lfo) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.1f", lfo * freq * freq * freq * 16000.0 + 10.0);
-    return text;
-}
-
-TEST(ParameterTexts, FilterDisplaysShowTheLastDesign) {
-    TestHost host;
-    PluginInstance plugin(host);
-    // Filter freq 0.5, shape "Down", Filter Speed 0: cos 0 gives the full 2000 Hz.
-    EXPECT_EQ(plugin.display(kFilterFreq), "2010.0");
-    EXPECT_EQ(plugin.display(kFilterQ), "0.50");
-    EXPECT_EQ(plugin.display(kFilterGain), "0.0");
-    // Filter Speed alone redesigns nothing; each forced redesign then
-    // advances the phase by it.
-    plugin.set(kFilterSpeed, 0.5f);
-    EXPECT_EQ(plugin.display(kFilterFreq), "2010.0");
-    plugin.set(kFilterGain, 1.0f);
-    EXPECT_EQ(plugin.display(kFilterGain), "16.0");
-    EXPECT_EQ(plugin.display(kFilterFreq), filterText(0.5, (std::cos(0.5) + 1.0) * 0.5));
-    plugin.set(kFilterQ, 1.0f);
-    EXPECT_EQ(plugin.display(kFilterQ), "1.00");
-    EXPECT_EQ(plugin.display(kFilterFreq), filterText(0.5, (std::cos(1.0) + 1.0) * 0.5));
-    plugin.set(kFilterSpeedType, 0.34f);  // step 1, "Up"
-    EXPECT_EQ(plugin.display(kFilterFreq), filterText(0.5, (std::sin(1.5) + 1.0) * 0.5));
-    plugin.set(kFilterSpeedType, 0.67f);  // step 2: no modulation
-    plugin.set(kFilterFreq, 1.0f);
-    EXPECT_EQ(plugin.display(kFilterFreq), "16010.0");
-    plugin.set(kFilterGain, 0.0f);
-    EXPECT_EQ(plugin.display(kFilterGain), "-16.0");
 }
 
 }  // namespace
