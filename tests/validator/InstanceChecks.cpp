@@ -12,11 +12,22 @@
 
 namespace validator {
 
-void checkLifecycle(PluginEntry entry, Report& report) {
+// Opcodes whose published meaning reads or writes through ptr (or, for the
+// speaker arrangements, through value): the sweep hands them a zeroed buffer
+// instead of null.
+constexpr VstInt32 kBuffered[] = {
+    effSetProgramName, effGetProgramName, effGetParamLabel, effGetParamDisplay, effGetParamName, effEditGetRect,
+    effEditDraw, effGetChunk, effSetChunk, effProcessEvents, effString2Parameter, effGetProgramNameIndexed,
+    effGetInputProperties, effGetOutputProperties, effOfflineNotify, effOfflinePrepare, effOfflineRun,
+    effProcessVarIo, effSetSpeakerArrangement, effGetEffectName, effGetErrorText, effGetVendorString,
+    effGetProductString, effVendorSpecific, effCanDo, effGetParameterProperties, effGetMidiProgramName,
+    effGetCurrentMidiProgram, effGetMidiProgramCategory, effGetMidiKeyName, effGetSpeakerArrangement,
+    effShellGetNextPlugin, effBeginLoadBank, effBeginLoadProgram};
+
+void checkInstances(PluginEntry entry, Report& report) {
     report.run("lifecycle: open, process and close ten times", [&] {
         return firstFault(upTo(10), [&](int round) {
-            Instance instance(entry, unsigned(round));
-            instance.start();
+            Instance instance(entry, unsigned(round), kStarted);
             return instance.block(512);
         });
     });
@@ -46,32 +57,16 @@ void checkLifecycle(PluginEntry entry, Report& report) {
     });
 
     report.run("lifecycle: resume and suspend between blocks", [&] {
-        Instance instance(entry, 3);
-        instance.start();
+        Instance instance(entry, 3, kStarted);
         return firstFault(upTo(40), [&](int i) {
             if (i % 3 == 0) instance.suspend();
             if (i % 3 != 2) instance.resume();  // sometimes twice in a row
             return instance.block(1 + i * 12, Signal::kSquare);
         });
     });
-}
 
-// Opcodes whose published meaning reads or writes through ptr (or, for the
-// speaker arrangements, through value): the sweep hands them a zeroed buffer
-// instead of null.
-constexpr VstInt32 kBuffered[] = {
-    effSetProgramName, effGetProgramName, effGetParamLabel, effGetParamDisplay, effGetParamName, effEditGetRect,
-    effEditDraw, effGetChunk, effSetChunk, effProcessEvents, effString2Parameter, effGetProgramNameIndexed,
-    effGetInputProperties, effGetOutputProperties, effOfflineNotify, effOfflinePrepare, effOfflineRun,
-    effProcessVarIo, effSetSpeakerArrangement, effGetEffectName, effGetErrorText, effGetVendorString,
-    effGetProductString, effVendorSpecific, effCanDo, effGetParameterProperties, effGetMidiProgramName,
-    effGetCurrentMidiProgram, effGetMidiProgramCategory, effGetMidiKeyName, effGetSpeakerArrangement,
-    effShellGetNextPlugin, effBeginLoadBank, effBeginLoadProgram};
-
-void checkDispatcher(PluginEntry entry, Report& report) {
     report.run("dispatcher: every opcode 0 to 2000", [&] {
-        Instance instance(entry);
-        instance.start();
+        Instance instance(entry, 0, kStarted);
         alignas(16) static char buffer[64 * 1024];
         for (VstInt32 opcode = 0; opcode <= 2000; ++opcode) {
             if (opcode == effOpen || opcode == effClose || opcode == effEditOpen) continue;

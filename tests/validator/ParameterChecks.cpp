@@ -14,30 +14,28 @@
 
 namespace validator {
 
-static std::string sweep(PluginEntry entry, bool processing) {
-    Instance instance(entry, 5);
-    instance.start(44100.0, 64);
-    if (!processing) instance.suspend();
-    return firstFault(upTo(instance->numParams), [&](VstInt32 p) {
-        return firstFault(upTo(101), [&](int step) {
-            instance.set(p, static_cast<float>(step) * 0.01f);
-            const std::string why = parameterTextFault(instance, p);
-            if (!why.empty() || !processing) return why;
-            return within("parameter " + std::to_string(p) + " at " + std::to_string(step * 0.01), instance.block(32));
-        });
-    });
-}
-
 void checkParameters(PluginEntry entry, Report& report) {
-    report.run("parameters: each swept 0 to 1 while processing", [&] { return sweep(entry, true); });
-    report.run("parameters: each swept 0 to 1 while suspended", [&] { return sweep(entry, false); });
+    for (const bool processing : {true, false})
+        report.run(std::string("parameters: each swept 0 to 1 while ") + (processing ? "processing" : "suspended"), [&] {
+            Instance instance(entry, 5);
+            instance.start(44100.0, 64);
+            if (!processing) instance.suspend();
+            return firstFault(upTo(instance->numParams), [&](VstInt32 p) {
+                return firstFault(upTo(101), [&](int step) {
+                    instance.set(p, static_cast<float>(step) * 0.01f);
+                    const std::string why = parameterTextFault(instance, p);
+                    if (!why.empty() || !processing) return why;
+                    return within("parameter " + std::to_string(p) + " at " + std::to_string(step * 0.01),
+                                  instance.block(32));
+                });
+            });
+        });
 
     report.run("parameters: values outside 0..1, NaN, infinite and subnormal", [&] {
         const float inf = std::numeric_limits<float>::infinity();
         const auto values = {-1.0f, 2.0f, 1e30f, -1e30f, std::nanf(""), inf, -inf, FLT_TRUE_MIN, -FLT_MIN / 2.0f};
         return firstFault(values, [&](float value) {
-            Instance instance(entry, 6);
-            instance.start();
+            Instance instance(entry, 6, kStarted);
             std::string why;
             for (VstInt32 p = 0; p < instance->numParams && why.empty(); ++p) {
                 instance.set(p, value);

@@ -18,6 +18,14 @@
 
 namespace validator {
 
+// Moves a random parameter and reads it back, as automation and user interfaces do.
+static void turnKnob(const Instance& instance, std::mt19937& random) {
+    if (instance->numParams <= 0) return;
+    const auto p = static_cast<VstInt32>(random() % unsigned(instance->numParams));
+    instance.set(p, std::uniform_real_distribution<float>(0.0f, 1.0f)(random));
+    (void)instance.get(p);
+}
+
 void checkProcessing(PluginEntry entry, Report& report) {
     report.run("processing: block sizes 0 to 16384", [&] {
         constexpr int kLargestBlock = 16384;
@@ -40,8 +48,7 @@ void checkProcessing(PluginEntry entry, Report& report) {
     // Playing, stopped, jumping backwards, no clock at all, and tempos no song
     // has; the stretches are a tenth of a second or so.
     report.run("processing: transport playing, stopped, jumping back, absent, odd tempos", [&] {
-        Instance instance(entry, 9);
-        instance.start();
+        Instance instance(entry, 9, kStarted);
         VstTimeInfo& time = instance.host.time;
         const double tempos[] = {120.0, 0.0, -60.0, std::nan(""), 1e7, 0.2, 97.3};
         return firstFault(upTo(28), [&](int stretch) {
@@ -59,16 +66,14 @@ void checkProcessing(PluginEntry entry, Report& report) {
     });
 
     report.run("processing: noise, silence, subnormal, square, NaN, infinite and huge input", [&] {
-        Instance instance(entry, 10);
-        instance.start();
+        Instance instance(entry, 10, kStarted);
         return firstFault(upTo(int(Signal::kHuge) + 1), [&](int kind) {
             return within("input kind " + std::to_string(kind), instance.blocks(16, 512, Signal(kind)));
         });
     });
 
     report.run("processing: every factory program", [&] {
-        const VstInt32 programs = Instance(entry)->numPrograms;
-        return firstFault(upTo(programs), [&](VstInt32 program) {
+        return firstFault(upTo(Instance(entry)->numPrograms), [&](VstInt32 program) {
             Instance instance(entry, 11);
             instance.call(effSetProgram, 0, program);
             instance.start();
@@ -82,8 +87,7 @@ void checkProcessing(PluginEntry entry, Report& report) {
     report.run("processing: in-place buffers", [&]() -> std::string {
         std::vector<float> sound[2];
         for (bool same : {false, true}) {
-            Instance instance(entry, 12);
-            instance.start();
+            Instance instance(entry, 12, kStarted);
             if (auto why = instance.blocks(30, 333, Signal::kNoise, &sound[same], same); !why.empty())
                 return (same ? "in place: " : "") + why;
         }
@@ -94,8 +98,7 @@ void checkProcessing(PluginEntry entry, Report& report) {
     // changes them for itself must put them back.
     report.run("processing: the caller's floating-point mode is kept", [&]() -> std::string {
 #if defined(__SSE__)
-        Instance instance(entry, 13);
-        instance.start();
+        Instance instance(entry, 13, kStarted);
         const unsigned original = _mm_getcsr(), flushToZero = 0x8040, towardZero = 0x6000;
         const auto modes = {original & ~flushToZero, original | flushToZero, (original & ~flushToZero) | towardZero};
         return firstFault(modes, [&](unsigned mode) -> std::string {
@@ -103,48 +106,31 @@ void checkProcessing(PluginEntry entry, Report& report) {
             (void)instance.block(300);
             const unsigned after = _mm_getcsr() & ~0x3Fu;  // the sticky exception flags aside
             _mm_setcsr(original);
-            if (after != (mode & ~0x3Fu)) return "MXCSR came back as " + std::to_string(after);
-            return {};
+            return after == (mode & ~0x3Fu) ? "" : "MXCSR came back as " + std::to_string(after);
         });
 #else
         return {};
 #endif
     });
-}
 
-// Moves a random parameter and reads it back, as automation and user interfaces do.
-static void turnKnob(const Instance& instance, std::mt19937& random) {
-    if (instance->numParams <= 0) return;
-    const auto p = static_cast<VstInt32>(random() % unsigned(instance->numParams));
-    instance.set(p, std::uniform_real_distribution<float>(0.0f, 1.0f)(random));
-    (void)instance.get(p);
-}
-
-// Every program with automation between blocks and, when the plug-in takes
-// it, MIDI: the calls into processReplacing and processEvents are counted.
-static std::string allocationFree(PluginEntry entry) {
-    std::mt19937 random(14);
-    Instance instance(entry, 14);
-    instance.start();
-    return firstFault(upTo(std::max(instance->numPrograms, 1)), [&](VstInt32 program) {
-        instance.call(effSetProgram, 0, program);
-        return firstFault(upTo(24), [&](int i) {
-            turnKnob(instance, random);
-            const long before = instance.allocations;
-            std::string why = instance.block(1 + i * 21);
-            if (const long calls = instance.allocations - before; why.empty() && calls > 0)
-                why = std::to_string(calls) + " allocator calls in a block of program " + std::to_string(program);
+    // Every program with automation between blocks and, when the plug-in takes
+    // it, MIDI: the calls into processReplacing and processEvents are counted.
+    const std::string allocation = "real time: no allocation while processing";
+    if (!countingAllocations()) report.skip(allocation, "sanitizer build");
+    else report.run(allocation, [&] {
+        std::mt19937 random(14);
+        Instance instance(entry, 14, kStarted);
+        return firstFault(upTo(std::max(instance->numPrograms, 1)), [&](VstInt32 program) {
+            instance.call(effSetProgram, 0, program);
+            std::string why = firstFault(upTo(24), [&](int i) {
+                turnKnob(instance, random);
+                return instance.block(1 + i * 21);
+            });
+            if (why.empty() && instance.allocations > 0)
+                why = std::to_string(instance.allocations) + " allocator calls in blocks of program " + std::to_string(program);
             return why;
         });
     });
-}
-
-void checkRealTime(PluginEntry entry, Report& report) {
-    const std::string allocation = "real time: no allocation while processing";
-    if (countingAllocations())
-        report.run(allocation, [&] { return allocationFree(entry); });
-    else
-        report.skip(allocation, "sanitizer build");
 
     report.run("real time: parameters and programs set from a second thread", [&] {
         Instance instance(entry, 16);

@@ -34,11 +34,9 @@ private:
     std::vector<std::string> expectedFailures_;
 };
 
-void checkLifecycle(PluginEntry entry, Report& report);
-void checkDispatcher(PluginEntry entry, Report& report);
+void checkInstances(PluginEntry entry, Report& report);  // lifecycle, then the dispatcher
 void checkParameters(PluginEntry entry, Report& report);
-void checkProcessing(PluginEntry entry, Report& report);
-void checkRealTime(PluginEntry entry, Report& report);
+void checkProcessing(PluginEntry entry, Report& report);  // processing, then real time
 void checkState(PluginEntry entry, Report& report);
 
 // The first fault `check` finds going through `items`, or empty.
@@ -78,11 +76,13 @@ struct ValidatorHost : Host {
 
 enum class Signal { kNoise, kSilence, kSubnormal, kSquare, kNaN, kInfinity, kHuge };
 
-// An instance from entry point to effClose on a host of its own, open but not
-// yet resumed, its input noise seeded with `seed`.
+inline constexpr bool kStarted = true;
+
+// An instance from entry point to effClose on a host of its own, open and, if
+// `started`, resumed at 44100 Hz; its input noise seeded with `seed`.
 class Instance {
 public:
-    explicit Instance(PluginEntry entry, unsigned seed = 0);  // throws when refused
+    explicit Instance(PluginEntry entry, unsigned seed = 0, bool started = false);  // throws when refused
     ~Instance();
     Instance(const Instance&) = delete;
     Instance& operator=(const Instance&) = delete;
@@ -96,7 +96,11 @@ public:
     }
     void set(VstInt32 parameter, float value) const { effect_->setParameter(effect_, parameter, value); }
     float get(VstInt32 parameter) const { return effect_->getParameter(effect_, parameter); }
-    std::vector<float> parameters() const;
+    std::vector<float> parameters() const {
+        std::vector<float> values;
+        for (VstInt32 p = 0; p < effect_->numParams; ++p) values.push_back(get(p));
+        return values;
+    }
 
     // Sample rate, block size and buffers for blocks of up to `maxBlock` frames.
     void prepare(double sampleRate = 44100.0, int maxBlock = 512);

@@ -79,7 +79,7 @@ void ValidatorHost::advance(int frames) {
     time.barStartPos = std::floor(time.ppqPos / 4.0) * 4.0;
 }
 
-Instance::Instance(PluginEntry entry, unsigned seed) : effect_(host.instantiate(entry)), random_(seed) {
+Instance::Instance(PluginEntry entry, unsigned seed, bool started) : effect_(host.instantiate(entry)), random_(seed) {
     if (!effect_) throw std::runtime_error("the entry point returned no instance");
     if (effect_->magic != kEffectMagic) throw std::runtime_error("the instance has a bad magic number");
     call(effOpen);
@@ -87,17 +87,12 @@ Instance::Instance(PluginEntry entry, unsigned seed) : effect_(host.instantiate(
         wantsMidi_ = wantsMidi_ || call(effCanDo, 0, 0, canDo.data()) == 1;
     in_.resize(static_cast<size_t>(std::max(effect_->numInputs, 0)), std::vector<float>(512));
     out_.resize(static_cast<size_t>(std::max(effect_->numOutputs, 0)), std::vector<float>(512));
+    if (started) start();
 }
 
 Instance::~Instance() {
     suspend();
     call(effClose);
-}
-
-std::vector<float> Instance::parameters() const {
-    std::vector<float> values;
-    for (VstInt32 p = 0; p < effect_->numParams; ++p) values.push_back(get(p));
-    return values;
 }
 
 void Instance::prepare(double sampleRate, int maxBlock) {

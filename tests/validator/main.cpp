@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     }
     using namespace validator;
     Report report(std::move(expectedFailures));
-    for (auto area : {checkLifecycle, checkDispatcher, checkParameters, checkProcessing, checkRealTime, checkState})
+    for (auto area : {checkInstances, checkParameters, checkProcessing, checkState})
         area(library->entry(), report);
     return report.finish();
 }
