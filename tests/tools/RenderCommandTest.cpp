@@ -79,7 +79,8 @@ TEST_F(RenderCommand, HostOrderTimeInformationAndEventsReachThePluginForEveryBlo
         const std::vector<std::string> setup(log.begin(), log.begin() + 8);
         EXPECT_EQ(setup, (std::vector<std::string>{"open", "rate 8000.0", "block " + std::to_string(block), "program 1",
                                                    "param 1 0.250000", "param 0 1.000000", "mains 1", "start"}));
-        EXPECT_EQ(std::vector<std::string>(log.end() - 3, log.end()), (std::vector<std::string>{"stop", "mains 0", "close"}));
+        EXPECT_EQ(std::vector<std::string>(log.end() - 3, log.end()),
+                  (std::vector<std::string>{"stop", "mains 0", "close"}));
 
         // Each event as the probe read it back while its block ran, placed by that block's position.
         std::vector<std::string> blocks, events;
@@ -88,7 +89,8 @@ TEST_F(RenderCommand, HostOrderTimeInformationAndEventsReachThePluginForEveryBlo
             int bytes = 0;
             if (line.starts_with("process")) blocks.push_back(line);
             if (std::sscanf(line.c_str(), "event %ld %n", &delta, &bytes) == 1)
-                events.push_back(std::to_string(long(blocks.size() - 1) * block + delta) + " " + line.substr(size_t(bytes)));
+                events.push_back(std::to_string(long(blocks.size() - 1) * block + delta) + " " +
+                                 line.substr(size_t(bytes)));
         }
         EXPECT_EQ(events, expectedEvents);
         // The transport plays from 0; at 150 BPM a quarter note is 3200 frames

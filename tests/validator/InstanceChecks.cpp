@@ -4,6 +4,7 @@
 // not make but some do: every opcode number, odd sample rates, strings of any
 // length and indices outside what the record announces; each such check ends
 // by seeing that the instance still processes.
+#include <array>
 #include <climits>
 #include <cstring>
 #include <memory>
@@ -36,10 +37,7 @@ void checkInstances(PluginEntry entry, Report& report) {
     // their neighbours close in an order they did not expect.
     report.run("lifecycle: 33 instances closed in a scrambled order", [&] {
         std::vector<std::unique_ptr<Instance>> instances;
-        for (unsigned i = 0; i < 33; ++i) {
-            instances.push_back(std::make_unique<Instance>(entry, i));
-            instances.back()->start(44100.0, 256);
-        }
+        for (unsigned i = 0; i < 33; ++i) instances.push_back(std::make_unique<Instance>(entry, i, kStarted));
         std::shuffle(instances.begin(), instances.end(), std::mt19937(33));
         return firstFault(upTo(33), [&](int) {
             instances.pop_back();
@@ -80,14 +78,15 @@ void checkInstances(PluginEntry entry, Report& report) {
 
     report.run("dispatcher: canDo with an empty and a 1 kB string", [&] {
         Instance instance(entry);
-        return firstFault({std::string(), std::string(1024, 'x')}, [&](std::string text) -> std::string {
+        return firstFault(std::array{std::string(), std::string(1024, 'x')}, [&](std::string text) -> std::string {
             const VstIntPtr answer = instance.call(effCanDo, 0, 0, text.data());
             if (answer >= -1 && answer <= 1) return {};
             return "answered " + std::to_string(answer) + " to a " + std::to_string(text.size()) + " byte string";
         });
     });
 
-    report.run("dispatcher: sample rates 0 and negative", [&] { return Instance(entry).play({0.0, -44100.0, 44100.0}); });
+    report.run("dispatcher: sample rates 0 and negative",
+               [&] { return Instance(entry).play({0.0, -44100.0, 44100.0}); });
 
     report.run("dispatcher: parameter indices out of range", [&]() -> std::string {
         Instance instance(entry);
@@ -119,7 +118,7 @@ void checkInstances(PluginEntry entry, Report& report) {
     report.run("dispatcher: texts of indices out of range stay in their buffers", [&] {
         Instance instance(entry);
         const VstInt32 params = instance->numParams, programs = instance->numPrograms;
-        std::string why = firstFault({-1, params, params + 1, 1 << 20},
+        std::string why = firstFault(std::array{-1, params, params + 1, 1 << 20},
                                      [&](VstInt32 index) { return parameterTextFault(instance, index); });
         for (VstInt32 index : {-1, programs, 1 << 20})
             if (why.empty()) why = textFault(instance, effGetProgramNameIndexed, index, kVstMaxTextLen);

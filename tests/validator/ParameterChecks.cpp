@@ -36,11 +36,10 @@ void checkParameters(PluginEntry entry, Report& report) {
         const auto values = {-1.0f, 2.0f, 1e30f, -1e30f, std::nanf(""), inf, -inf, FLT_TRUE_MIN, -FLT_MIN / 2.0f};
         return firstFault(values, [&](float value) {
             Instance instance(entry, 6, kStarted);
-            std::string why;
-            for (VstInt32 p = 0; p < instance->numParams && why.empty(); ++p) {
+            const std::string why = firstFault(upTo(instance->numParams), [&](VstInt32 p) {
                 instance.set(p, value);
-                why = parameterTextFault(instance, p);
-            }
+                return parameterTextFault(instance, p);
+            });
             return why.empty() ? within("all parameters at " + std::to_string(value), instance.blocks(8)) : why;
         });
     });
@@ -85,8 +84,7 @@ static std::string restoreProgram(PluginEntry entry, VstInt32 program) {
 }
 
 void checkState(PluginEntry entry, Report& report) {
-    const VstInt32 programs = Instance(entry)->numPrograms;
-    for (VstInt32 program = 0; program < programs; ++program)
+    for (const VstInt32 program : upTo(Instance(entry)->numPrograms))
         report.run("state: program " + std::to_string(program) + " restored through its parameters and name",
                    [&] { return restoreProgram(entry, program); });
 }

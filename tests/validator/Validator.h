@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <functional>
 #include <initializer_list>
 #include <random>
@@ -26,8 +27,13 @@ class Report {
 public:
     explicit Report(std::vector<std::string> expectedFailures);
     void run(const std::string& name, const std::function<std::string()>& check);
-    void skip(const std::string& name, const std::string& why);
-    int finish() const;  // the exit code: 1 if anything failed
+    void skip(const std::string& name, const std::string& why) {
+        std::printf("SKIP %s (%s)\n", name.c_str(), why.c_str());
+    }
+    int finish() const {  // the exit code: 1 if anything failed
+        std::printf("%d passed, %d failed\n", passed_, failed_);
+        return failed_ == 0 ? 0 : 1;
+    }
 
 private:
     int passed_ = 0, failed_ = 0;
@@ -44,9 +50,6 @@ template <class Items, class Check> std::string firstFault(const Items& items, C
     for (const auto& item : items)
         if (std::string why = check(item); !why.empty()) return why;
     return {};
-}
-template <class T, class Check> std::string firstFault(std::initializer_list<T> items, Check check) {
-    return firstFault<std::initializer_list<T>, Check>(items, check);
 }
 
 // 0 to `end` - 1; nothing for a count a broken record makes negative.
@@ -67,7 +70,6 @@ bool countingAllocations();
 struct ValidatorHost : Host {
     ValidatorHost();
     VstIntPtr onHostCall(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float) override;
-    void advance(int frames);  // moves a playing transport on by one block
 
     VstTimeInfo time{};
     bool provideTime = true;  // false answers audioMasterGetTime with null

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
@@ -11,14 +10,6 @@
 namespace validator {
 
 static thread_local long* allocationCounter = nullptr;  // the processing instance's count
-
-bool countingAllocations() {
-#if defined(ZARVOLINE_SANITIZED)
-    return false;
-#else
-    return true;
-#endif
-}
 
 static void fill(std::vector<std::vector<float>>& channels, Signal kind, int frames, std::mt19937& random) {
     std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
@@ -70,13 +61,6 @@ VstIntPtr ValidatorHost::onHostCall(AEffect*, VstInt32 opcode, VstInt32, VstIntP
             return ptr != nullptr;
         default: return 0;
     }
-}
-
-void ValidatorHost::advance(int frames) {
-    if ((time.flags & kVstTransportPlaying) == 0) return;
-    time.samplePos += frames;
-    if (time.sampleRate > 0.0 && std::isfinite(time.tempo)) time.ppqPos += frames / time.sampleRate * time.tempo / 60.0;
-    time.barStartPos = std::floor(time.ppqPos / 4.0) * 4.0;
 }
 
 Instance::Instance(PluginEntry entry, unsigned seed, bool started) : effect_(host.instantiate(entry)), random_(seed) {
@@ -137,7 +121,12 @@ std::string Instance::blocks(int count, int frames, Signal kind, std::vector<flo
         (effect_->processReplacing ? effect_->processReplacing : effect_->process)(effect_, inputs.data(),
                                                                                  outputs.data(), frames);
         allocationCounter = nullptr;
-        host.advance(frames);
+        if (VstTimeInfo& time = host.time; time.flags & kVstTransportPlaying) {  // the next block's position
+            time.samplePos += frames;
+            if (time.sampleRate > 0.0 && std::isfinite(time.tempo))
+                time.ppqPos += frames / time.sampleRate * time.tempo / 60.0;
+            time.barStartPos = std::floor(time.ppqPos / 4.0) * 4.0;
+        }
         for (size_t c = 0; c < outputs.size(); ++c)
             if (std::string why = badSample(outputs[c], frames); !why.empty())
                 return why + " on output " + std::to_string(c) + " in a block of " + std::to_string(frames);
@@ -165,10 +154,8 @@ std::string textFault(const Instance& instance, VstInt32 opcode, VstInt32 index,
     std::memset(buffer, kMarker, sizeof buffer);
     instance.call(opcode, index, 0, buffer);
     const std::string where = "opcode " + std::to_string(opcode) + " index " + std::to_string(index);
-    if (std::all_of(buffer, buffer + sizeof buffer, [](char c) { return c == kMarker; })) {
-        if (text) text->clear();  // nothing written is no overrun
-        return {};
-    }
+    if (text) text->clear();
+    if (std::all_of(buffer, buffer + sizeof buffer, [](char c) { return c == kMarker; })) return {};  // no overrun
     if (!std::memchr(buffer, 0, limit))
         return where + " wrote no terminator within " + std::to_string(limit) + " bytes";
     for (size_t i = limit; i < sizeof buffer; ++i)
@@ -188,7 +175,11 @@ std::string parameterTextFault(const Instance& instance, VstInt32 index) {
 
 }  // namespace validator
 
-#if !defined(ZARVOLINE_SANITIZED)
+#if defined(ZARVOLINE_SANITIZED)
+bool validator::countingAllocations() { return false; }
+#else
+bool validator::countingAllocations() { return true; }
+
 // The C library's allocator behind its exported names. Every operator new and
 // delete, ours or a plug-in's own linked-in copy, ends in one of the functions
 // below, which the executable exports in place of the C library's.
@@ -210,7 +201,10 @@ void* realloc(void* pointer, size_t size) { noteCall(); return __libc_realloc(po
 void* memalign(size_t alignment, size_t size) { noteCall(); return __libc_memalign(alignment, size); }
 void* aligned_alloc(size_t alignment, size_t size) { noteCall(); return __libc_memalign(alignment, size); }
 void free(void* pointer) { noteCall(); __libc_free(pointer); }
-int posix_memalign(void** out, size_t alignment, size_t size) { noteCall(); return (*out = __libc_memalign(alignment, size)) ? 0 : ENOMEM; }
 // clang-format on
+int posix_memalign(void** out, size_t alignment, size_t size) {
+    noteCall();
+    return (*out = __libc_memalign(alignment, size)) ? 0 : ENOMEM;
+}
 }
 #endif

@@ -4,7 +4,6 @@
 // named with --expect-fail is a known finding: it must fail, and does not
 // count.
 #include <csignal>
-#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <unistd.h>
@@ -16,7 +15,7 @@
 extern "C" const char* __tsan_default_options() { return "halt_on_error=1"; }
 #endif
 
-namespace validator {
+using namespace validator;
 
 // A plug-in that crashes takes the validator with it; the report still names
 // the check that was running. The sanitizers keep their own handlers, which
@@ -41,11 +40,7 @@ Report::Report(std::vector<std::string> expectedFailures) : expectedFailures_(st
 void Report::run(const std::string& name, const std::function<std::string()>& check) {
     std::string why;
     runningCheck = name.c_str();
-    try {
-        why = check();
-    } catch (const std::exception& error) {
-        why = error.what();
-    }
+    try { why = check(); } catch (const std::exception& error) { why = error.what(); }
     runningCheck = nullptr;
     const bool expected = std::ranges::count(expectedFailures_, name) > 0, failed = !why.empty();
     if (!failed && !expected) ++passed_;
@@ -55,25 +50,13 @@ void Report::run(const std::string& name, const std::function<std::string()>& ch
     std::printf("%s %s%s%s\n", verdict, name.c_str(), why.empty() ? "" : ": ", why.c_str());
 }
 
-void Report::skip(const std::string& name, const std::string& why) {
-    std::printf("SKIP %s (%s)\n", name.c_str(), why.c_str());
-}
-
-int Report::finish() const {
-    std::printf("%d passed, %d failed\n", passed_, failed_);
-    return failed_ == 0 ? 0 : 1;
-}
-
-}  // namespace validator
-
 int main(int argc, char** argv) {
     std::vector<std::string> expectedFailures;
     int at = 1;
     for (; at + 1 < argc && std::strcmp(argv[at], "--expect-fail") == 0; at += 2)
         expectedFailures.push_back(argv[at + 1]);
     if (at != argc - 1) {
-        const char* program = argc > 0 ? argv[0] : "zarvoline-validate";
-        std::fprintf(stderr, "usage: %s [--expect-fail CHECK]... PLUGIN.so\n", program);
+        std::fprintf(stderr, "usage: %s [--expect-fail CHECK]... PLUGIN.so\n", argc > 0 ? argv[0] : "zarvoline-validate");
         return 2;
     }
     const char* path = argv[at];
@@ -84,14 +67,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        validator::Instance probe(library->entry());
+        Instance probe(library->entry());
         std::printf("%s: %d parameters, %d programs, %d in, %d out, flags 0x%x\n", path, probe->numParams,
                     probe->numPrograms, probe->numInputs, probe->numOutputs, static_cast<unsigned>(probe->flags));
     } catch (const std::exception& refused) {
         std::fprintf(stderr, "%s: %s\n", path, refused.what());
         return 2;
     }
-    using namespace validator;
     Report report(std::move(expectedFailures));
     for (auto area : {checkInstances, checkParameters, checkProcessing, checkState})
         area(library->entry(), report);
