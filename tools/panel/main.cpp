@@ -114,24 +114,25 @@ int main(int argc, char** argv) {
         const double rate = input ? input->sampleRate() : kDefaultRate;
 
         RenderHost host(rate, options.tempo, kBlockFrames);
-        AEffect* effect = host.instantiate(createHere);
+        // Closed however the picture ends, as a host closes what it opened.
+        const std::unique_ptr<AEffect, void (*)(AEffect*)> effect(
+            host.instantiate(createHere), [](AEffect* e) { call(e, effClose); });
         auto* plugin = static_cast<StutterEffectEdit*>(effect->object);
-        static_cast<StutterEditor*>(plugin->getEditor())->setWindowFactory(createHeadlessWindow);
-
-        call(effect, effOpen);
-        call(effect, effSetSampleRate, 0, 0, nullptr, static_cast<float>(rate));
-        call(effect, effSetBlockSize, 0, kBlockFrames);
-        selectProgram(effect, options.program);
-        call(effect, effEditOpen, 0, 0, &host);  // any parent: the window has no screen
-        call(effect, effMainsChanged, 0, 1);
-        if (input) play(effect, host, *input);
-        call(effect, effEditIdle);
-
         auto* editor = static_cast<StutterEditor*>(plugin->getEditor());
+        editor->setWindowFactory(createHeadlessWindow);
+
+        call(effect.get(), effOpen);
+        call(effect.get(), effSetSampleRate, 0, 0, nullptr, static_cast<float>(rate));
+        call(effect.get(), effSetBlockSize, 0, kBlockFrames);
+        selectProgram(effect.get(), options.program);
+        call(effect.get(), effEditOpen, 0, 0, &host);  // any parent: the window has no screen
+        call(effect.get(), effMainsChanged, 0, 1);
+        if (input) play(effect.get(), host, *input);
+        call(effect.get(), effEditIdle);
+
         const bool saved = savePicture(*editor->getFrame(), options.output.c_str());
-        call(effect, effMainsChanged, 0, 0);
-        call(effect, effEditClose);
-        call(effect, effClose);
+        call(effect.get(), effMainsChanged, 0, 0);
+        call(effect.get(), effEditClose);
         if (!saved) throw RenderError("cannot write " + options.output);
         return 0;
     } catch (const std::exception& error) {
