@@ -69,8 +69,11 @@ void StutterEffect::decideRestart(EngineFrame& frame, int32_t& readIndex) {
     if (paramValues[kRelease] != 0.0f) {
         engine.playDirection = kPlayForward;
         engine.sliceStart += 1.0f;
+        const int32_t next = engine.releasePosition + 1;
+        engine.releasePosition = next > 0 && next < frame.len ? next : 0;
         return;
     }
+    engine.releasePosition = -1;
     const int32_t mode = settings.directionMode;
     const bool lengthBeyondOffset =
         static_cast<float>(settings.lengthSamples) > settings.offsetSamples;

@@ -39,13 +39,16 @@ struct EngineState {
     Relaxed<float> levelCount{0.0f};
     Relaxed<int32_t> levelCountdown{0};
     Relaxed<int32_t> modulatorStep{0};
+    // While Release is held nothing restarts, yet the slices pass by at their
+    // length: frames into the current one, -1 while Release is not held.
+    Relaxed<int32_t> releasePosition{-1};
 
     // Filter design and its modulation.
     Relaxed<float> filterLfoPhase{0.0f};
     Relaxed<double> filterFreqHz{0.0};
     Relaxed<double> filterGainDb{0.0};
     Relaxed<double> filterBandwidth{0.0};
-    Relaxed<int32_t> filterSampleRate{44100};
+    Relaxed<int32_t> filterSampleRate{44100};  // the rate the running design was made for
 
     // Host timing, refreshed once per block.
     Relaxed<int32_t> songPosition{0};

@@ -21,6 +21,7 @@ void StutterEffect::resetLoop() {
     engine.sliceStart = 0.0f;
     engine.sliceEnd = std::max<int32_t>(settings.lengthSamples, 8);
     engine.engineTicks = 0;
+    engine.releasePosition = -1;
     filterLfoValue(true);
     engine.recordedLength = 0;
     engine.recordPos = 0;

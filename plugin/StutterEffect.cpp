@@ -40,7 +40,6 @@ StutterEffect::StutterEffect(audioMasterCallback audioMaster)
 
     midi.resetControllerMap();
     midi.clearNoteProgramMap();
-    filterHistory = BiquadHistory{};
     engine.glideLength = settings.lengthSamples.load();
     if (editor) editor->postUpdate();
 }

@@ -85,6 +85,7 @@ public:
     void noteTriggerOff();
 
     void recomputeFilter(bool force);
+    void publishFilterDesign();
     double filterLfoValue(bool restart);
 
     // The engine's stages and timing, as the audio callback uses them.
@@ -136,6 +137,7 @@ protected:
     void startCrossfade(const EngineFrame& frame);
     void readAndShape(EngineFrame& frame, int32_t readIndex);
     void runFilterStage(EngineFrame& frame);
+    void filterChannel(float& sample, BiquadHistory& history);
     void mixAndCrossfade(EngineFrame& frame);
     void advanceCursor(int32_t& readIndex);
     void reportLevel();
@@ -157,10 +159,14 @@ protected:
     DeferredQueue deferredCommands;
 
     // The filter: designs arrive through the mailbox; the audio thread keeps
-    // the design it runs and the one history shared by all signals.
+    // the design it runs and a history per channel, for the replayed signal
+    // and for the outgoing material of a crossfade.
+    struct StereoHistory {
+        BiquadHistory left, right;
+    };
     FilterMailbox filterDesigns;
     uint32_t filterDesignSeen = 0;
     bool filterActive = false;
     BiquadCoefficients filterRunning;
-    BiquadHistory filterHistory;
+    StereoHistory filterWet, filterOutgoing;
 };
