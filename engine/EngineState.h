@@ -49,6 +49,7 @@ struct EngineState {
     Relaxed<double> filterGainDb{0.0};
     Relaxed<double> filterBandwidth{0.0};
     Relaxed<int32_t> filterSampleRate{44100};  // the rate the running design was made for
+    Relaxed<bool> filterHistoryStale{false};   // to be cleared by the audio thread
 
     // Host timing, refreshed once per block.
     Relaxed<int32_t> songPosition{0};

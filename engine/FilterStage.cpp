@@ -43,12 +43,17 @@ void StutterEffect::recomputeFilter(bool force) {
     }
 
     if (!restartHit && !updateHit && !force) return;
+    designFilter(restartHit);
+}
 
+// One step of the modulation (from its start when `restart`), and a design
+// for the frequency it gives.
+void StutterEffect::designFilter(bool restart) {
     const double freq = stored(kFilterFreq);
     engine.filterFreqHz = freq * freq * freq * 16000.0;
     engine.filterGainDb = stored(kFilterGain) * 32.0 - 16.0;
     engine.filterBandwidth = stored(kFilterQ) + 0.0001;
-    engine.filterFreqHz = filterLfoValue(restartHit) * engine.filterFreqHz + 10.0;
+    engine.filterFreqHz = filterLfoValue(restart) * engine.filterFreqHz + 10.0;
     publishFilterDesign();
 }
 
@@ -73,6 +78,10 @@ void StutterEffect::publishFilterDesign() {
 // runs away (a design that changes on every few frames can make the filter
 // ring up without bound) is cleared, and its samples of the frame are silence.
 void StutterEffect::runFilterStage(EngineFrame& frame) {
+    if (engine.filterHistoryStale) {
+        filterWet = filterOutgoing = StereoHistory{};
+        engine.filterHistoryStale = false;
+    }
     if (settings.filterType == kFilterOff) return;
     recomputeFilter(false);
     if (settings.filterType == kFilterOff) return;

@@ -78,6 +78,7 @@ public:
     void setEngaged(float value);
     void resetLoop();
     void rewindLoop();
+    void restartPlayback();
     bool queueDeferredCommand(int32_t kind, int32_t value);
 
     // MIDI: a note without a program plays the effect at its pitch.
@@ -85,6 +86,7 @@ public:
     void noteTriggerOff();
 
     void recomputeFilter(bool force);
+    void designFilter(bool restart);
     void publishFilterDesign();
     double filterLfoValue(bool restart);
 
@@ -155,6 +157,7 @@ protected:
 
     EngineSettings settings;
     EngineState engine;
+    int32_t glideLengthAtStart = 0;  // where the glide of a fresh instance starts
     MidiMaps midi;
     DeferredQueue deferredCommands;
 
