@@ -114,7 +114,9 @@ protected:
 
     void applyParameter(VstInt32 index, float value);
     void applyBpmLock(float value);
-    void applyLength(float value);
+    bool offsetWriteMovesLength();
+    void applyLength(float value, bool coupled);
+    float nearestOffsetValue(float frames) const;
     void applyRepeats(float value);
     void runOffsetOperation(int32_t op);
     void runLengthOperation(int32_t op);
