@@ -56,6 +56,7 @@ void StutterEffect::recordFrame(const EngineFrame& frame) {
     loopBufferLeft[position] = frame.inL;
     loopBufferRight[position] = frame.inR;
     if (position > engine.recordedLength) engine.recordedLength = position + 1;
+    if (position >= engine.framesWritten) engine.framesWritten = position + 1;
     engine.recordPos = position + 1;
     engine.levelSum += std::fabs(frame.inL) + std::fabs(frame.inR);
     engine.levelCount += 1.0f;

@@ -18,6 +18,7 @@ struct EngineState {
     Relaxed<float> engaged{0.0f};  // 1.0 while switched on by Record, else dry
     Relaxed<int32_t> recordPos{kMaxLoopSamples};
     Relaxed<int32_t> recordedLength{0};
+    Relaxed<int32_t> framesWritten{0};  // the loop buffers hold silence from here on
     Relaxed<int32_t> playIndex{0};  // moves one frame per output frame
     Relaxed<double> playPos{0.0};   // moves pitchRatio frames per output frame
     Relaxed<float> sliceStart{0.0f};

@@ -63,9 +63,12 @@ void StutterEffect::restartPlayback() {
     engine.levelCountdown = 0;
     // Nothing of the last take may be heard again: the player reads a frame
     // or two past what it has recorded at times (running ahead at a raised
-    // pitch, the outgoing material of a crossfade).
-    if (loopBufferLeft) std::fill_n(loopBufferLeft, bufferCapacity, 0.0f);
-    if (loopBufferRight) std::fill_n(loopBufferRight, bufferCapacity, 0.0f);
+    // pitch, the outgoing material of a crossfade). Only what was written is
+    // cleared; the rest of the buffers was never touched.
+    const int32_t written = std::clamp<int32_t>(engine.framesWritten, 0, bufferCapacity);
+    if (loopBufferLeft) std::fill_n(loopBufferLeft, written, 0.0f);
+    if (loopBufferRight) std::fill_n(loopBufferRight, written, 0.0f);
+    engine.framesWritten = 0;
     // Recording starts over as it does when Record is switched on.
     const bool engaged = engine.engaged != 0.0f;
     setEngaged(engaged ? 1.0f : 0.0f);
