@@ -145,14 +145,8 @@ std::vector<double> designGains(float filterType) {
         instance.set(kFilterGain, 1.0f);
         instance.set(kFilterType, filterType);
         instance.set(kRecord, 1.0f);
-        Stereo in(16384);
-        for (size_t i = 0; i < in.size(); ++i)
-            in.left[i] = in.right[i] = static_cast<float>(0.1 * std::sin(2 * M_PI * hz * double(i) / 44100.0));
-        const Stereo out = Driver{host, instance}.run(in);
-        double inPower = 0.0, outPower = 0.0;
-        for (size_t i = in.size() / 2; i < in.size(); ++i)
-            inPower += double(in.left[i]) * in.left[i], outPower += double(out.left[i]) * out.left[i];
-        gains.push_back(std::sqrt(outPower / inPower));
+        const Stereo in = sine(16384, hz, 44100.0, 0.1);  // +16 dB stays below full scale
+        gains.push_back(levelRatio(in.left, Driver{host, instance}.run(in).left));
     }
     return gains;
 }
