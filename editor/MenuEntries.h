@@ -27,7 +27,8 @@ inline constexpr std::array filterSpeedSync{"Free",    "Length",  "1 Bar",   "1/
 inline constexpr std::array filterSpeedRestart{"Free (Off)", "Length Restart", "1 Bar", "1/2 Bar",
                                                "1/4 th",     "1/8 th",         "1/16 th"};
 inline constexpr std::array filterSpeedType{"Down", "Up"};
-inline constexpr std::array filterType{"Off", "LPF", "HPF", "NTC", "PEQ", "LSH", "HSH"};
+// One entry per design, in the order of the designs' steps.
+inline constexpr std::array filterType{"Off", "LPF", "HPF", "BPF", "NTC", "PEQ", "LSH", "HSH"};
 inline constexpr std::array modulatorMode{"Off",           "Sin",           "Tan",   "Octavs",
                                           "Major Arpegio", "Minor Arpegio", "Melody"};
 

@@ -64,6 +64,13 @@ int32_t StutterEditor::offsetDivisor() const {
 
 void StutterEditor::applyChange(int index) {
     EditorControls& c = controls;
+    if (index == kFilterType && c.filterTypeMenu) {
+        // The menu shows the design that plays: its entries are the designs'
+        // own steps (floor(8 v)), and a step without a design plays no filter.
+        const int32_t design = quantizeStep(current(kFilterType), 7);
+        c.filterTypeMenu->setValue(static_cast<float>(design >= 1 && design <= 7 ? design : 0));
+        return;
+    }
     if (OptionMenu* menu = menuForTag(index)) {
         menu->setNormalizedValue(current(index));
         return;

@@ -1,6 +1,7 @@
 #include "engine/Biquad.h"
 
 #include <cmath>
+#include <complex>
 #include <initializer_list>
 
 bool designBiquad(int32_t type, double gainDb, double freqHz, double sampleRate,
@@ -58,7 +59,18 @@ bool designBiquad(int32_t type, double gainDb, double freqHz, double sampleRate,
     out.c2 = b2 / a0;
     out.c3 = a1 / a0;
     out.c4 = a2 / a0;
+    // Every design here is at its loudest at DC, at its frequency or at
+    // Nyquist; a resonant low-pass peaks a little below its frequency, by
+    // less than the runaway margin allows for.
+    out.peakGain = std::fmax(biquadGainAt(out, w0),
+                             std::fmax(biquadGainAt(out, 0.0), biquadGainAt(out, 3.141592653589793)));
     return true;
+}
+
+double biquadGainAt(const BiquadCoefficients& c, double w) {
+    const std::complex<double> z1 = std::polar(1.0, -w);
+    const std::complex<double> z2 = z1 * z1;
+    return std::abs((c.c0 + c.c1 * z1 + c.c2 * z2) / (1.0 + c.c3 * z1 + c.c4 * z2));
 }
 
 bool biquadPlayable(const BiquadCoefficients& c, double freqHz, double sampleRate) {
@@ -67,9 +79,4 @@ bool biquadPlayable(const BiquadCoefficients& c, double freqHz, double sampleRat
         if (!std::isfinite(k)) return false;
     // The stability triangle of a second-order denominator 1 + c3 z^-1 + c4 z^-2.
     return std::fabs(c.c4) < 1.0 && std::fabs(c.c3) < 1.0 + c.c4;
-}
-
-bool biquadHistoryFinite(const BiquadHistory& h) {
-    return std::isfinite(h.x1) && std::isfinite(h.x2) && std::isfinite(h.y1) &&
-           std::isfinite(h.y2);
 }

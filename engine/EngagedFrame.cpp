@@ -56,6 +56,7 @@ void StutterEffect::recordFrame(const EngineFrame& frame) {
     loopBufferLeft[position] = frame.inL;
     loopBufferRight[position] = frame.inR;
     if (position > engine.recordedLength) engine.recordedLength = position + 1;
+    if (position >= engine.framesWritten) engine.framesWritten = position + 1;
     engine.recordPos = position + 1;
     engine.levelSum += std::fabs(frame.inL) + std::fabs(frame.inR);
     engine.levelCount += 1.0f;
@@ -69,8 +70,11 @@ void StutterEffect::decideRestart(EngineFrame& frame, int32_t& readIndex) {
     if (paramValues[kRelease] != 0.0f) {
         engine.playDirection = kPlayForward;
         engine.sliceStart += 1.0f;
+        const int32_t next = engine.releasePosition + 1;
+        engine.releasePosition = next > 0 && next < frame.len ? next : 0;
         return;
     }
+    engine.releasePosition = -1;
     const int32_t mode = settings.directionMode;
     const bool lengthBeyondOffset =
         static_cast<float>(settings.lengthSamples) > settings.offsetSamples;

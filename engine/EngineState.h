@@ -18,6 +18,7 @@ struct EngineState {
     Relaxed<float> engaged{0.0f};  // 1.0 while switched on by Record, else dry
     Relaxed<int32_t> recordPos{kMaxLoopSamples};
     Relaxed<int32_t> recordedLength{0};
+    Relaxed<int32_t> framesWritten{0};  // the loop buffers hold silence from here on
     Relaxed<int32_t> playIndex{0};  // moves one frame per output frame
     Relaxed<double> playPos{0.0};   // moves pitchRatio frames per output frame
     Relaxed<float> sliceStart{0.0f};
@@ -39,13 +40,17 @@ struct EngineState {
     Relaxed<float> levelCount{0.0f};
     Relaxed<int32_t> levelCountdown{0};
     Relaxed<int32_t> modulatorStep{0};
+    // While Release is held nothing restarts, yet the slices pass by at their
+    // length: frames into the current one, -1 while Release is not held.
+    Relaxed<int32_t> releasePosition{-1};
 
     // Filter design and its modulation.
     Relaxed<float> filterLfoPhase{0.0f};
     Relaxed<double> filterFreqHz{0.0};
     Relaxed<double> filterGainDb{0.0};
     Relaxed<double> filterBandwidth{0.0};
-    Relaxed<int32_t> filterSampleRate{44100};
+    Relaxed<int32_t> filterSampleRate{44100};  // the rate the running design was made for
+    Relaxed<bool> filterHistoryStale{false};   // to be cleared by the audio thread
 
     // Host timing, refreshed once per block.
     Relaxed<int32_t> songPosition{0};

@@ -30,7 +30,7 @@ private:
     struct Slot {
         std::atomic<uint32_t> sequence{0};  // odd while being written
         std::atomic<bool> active{false};
-        std::atomic<double> c[5] = {};
+        std::atomic<double> c[6] = {};  // the coefficients and the peak gain
     };
     Slot slots_[kSlots];
     std::atomic<uint32_t> nextSlot_{0};

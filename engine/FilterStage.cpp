@@ -17,7 +17,11 @@ enum LfoShape : int32_t { kLfoDown = 0, kLfoUp = 1 };
 }  // namespace
 
 void StutterEffect::recomputeFilter(bool force) {
-    const bool sliceStartFrame = truncInt(engine.playIndex - engine.sliceStart) == 0;
+    // While Release is held the slice window slides with the cursor, so its
+    // own position never changes; the slices are counted out instead.
+    const int32_t released = engine.releasePosition;
+    const bool sliceStartFrame =
+        (released >= 0 ? released : truncInt(engine.playIndex - engine.sliceStart)) == 0;
     auto gridHit = [this](int32_t mode, int32_t lastGridMode) {
         if (mode < 2 || mode > lastGridMode) return false;
         return onGrid(engine.songPosition, engine.hostSampleRate, kGridDivisions[mode - 2],
@@ -39,16 +43,27 @@ void StutterEffect::recomputeFilter(bool force) {
     }
 
     if (!restartHit && !updateHit && !force) return;
+    designFilter(restartHit);
+}
 
+// One step of the modulation (from its start when `restart`), and a design
+// for the frequency it gives.
+void StutterEffect::designFilter(bool restart) {
     const double freq = stored(kFilterFreq);
     engine.filterFreqHz = freq * freq * freq * 16000.0;
     engine.filterGainDb = stored(kFilterGain) * 32.0 - 16.0;
     engine.filterBandwidth = stored(kFilterQ) + 0.0001;
-    engine.filterFreqHz = filterLfoValue(restartHit) * engine.filterFreqHz + 10.0;
+    engine.filterFreqHz = filterLfoValue(restart) * engine.filterFreqHz + 10.0;
+    publishFilterDesign();
+}
 
+// Designs the filter for the current frequency, gain and bandwidth at the
+// rate the engine runs at, and hands it to the audio thread.
+void StutterEffect::publishFilterDesign() {
     BiquadCoefficients design;
     const double frequency = engine.filterFreqHz;
-    const double rate = engine.filterSampleRate;
+    const int32_t rate = engine.hostSampleRate;
+    engine.filterSampleRate = rate;
     bool active = designBiquad(settings.filterType, engine.filterGainDb, frequency, rate,
                                engine.filterBandwidth, design);
     // A cutoff at or above half the sample rate (Filter freq near the top at a
@@ -59,26 +74,33 @@ void StutterEffect::recomputeFilter(bool force) {
 }
 
 // Runs the newest design over the replayed signal and, during a crossfade, the
-// outgoing material, all through the one history. Should the history ever go
-// non-finite, it is cleared and the frame's filtered samples are silence.
+// outgoing material, each channel through its own history. A history that
+// runs away (a design that changes on every few frames can make the filter
+// ring up without bound) is cleared, and its samples of the frame are silence.
 void StutterEffect::runFilterStage(EngineFrame& frame) {
+    if (engine.filterHistoryStale) {
+        filterWet = filterOutgoing = StereoHistory{};
+        engine.filterHistoryStale = false;
+    }
     if (settings.filterType == kFilterOff) return;
     recomputeFilter(false);
     if (settings.filterType == kFilterOff) return;
     filterDesigns.fetch(filterDesignSeen, filterActive, filterRunning);
     if (!filterActive) return;
 
-    frame.wetL = static_cast<float>(runBiquad(frame.wetL, filterRunning, filterHistory));
-    frame.wetR = static_cast<float>(runBiquad(frame.wetR, filterRunning, filterHistory));
+    filterChannel(frame.wetL, filterWet.left);
+    filterChannel(frame.wetR, filterWet.right);
     if (frame.blending) {
-        frame.oldL = static_cast<float>(runBiquad(frame.oldL, filterRunning, filterHistory));
-        frame.oldR = static_cast<float>(runBiquad(frame.oldR, filterRunning, filterHistory));
+        filterChannel(frame.oldL, filterOutgoing.left);
+        filterChannel(frame.oldR, filterOutgoing.right);
     }
-    if (biquadHistoryFinite(filterHistory) && std::isfinite(frame.wetL) &&
-        std::isfinite(frame.wetR) && std::isfinite(frame.oldL) && std::isfinite(frame.oldR))
-        return;
-    filterHistory = BiquadHistory{};
-    frame.wetL = frame.wetR = frame.oldL = frame.oldR = 0.0f;
+}
+
+void StutterEffect::filterChannel(float& sample, BiquadHistory& history) {
+    sample = static_cast<float>(runBiquad(sample, filterRunning, history));
+    if (!biquadRunningAway(history, filterRunning)) return;
+    history = BiquadHistory{};
+    sample = 0.0f;
 }
 
 double StutterEffect::filterLfoValue(bool restart) {

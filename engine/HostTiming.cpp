@@ -33,4 +33,6 @@ void StutterEffect::takeRateAndTempo(const VstTimeInfo& time) {
     engine.hostSampleRate = rate;
     engine.hostTempo = tempo;
     engine.samplesPerBar = barLengthFrames(rate, tempo);
+    // The filter is designed for the rate it runs at.
+    if (engine.filterSampleRate != rate) publishFilterDesign();
 }

@@ -1,7 +1,9 @@
-// Starting, clearing and rewinding the loop, and queuing the commands that
-// wait for the Rec Sync grid. Called from parameter setters on any thread.
+// Starting, clearing and rewinding the loop, starting playback over, and
+// queuing the commands that wait for the Rec Sync grid. Called from parameter
+// setters and the host's resume, on any thread.
 #include <algorithm>
 
+#include "params/StepMaps.h"
 #include "plugin/StutterEffect.h"
 
 void StutterEffect::setEngaged(float value) {
@@ -21,6 +23,7 @@ void StutterEffect::resetLoop() {
     engine.sliceStart = 0.0f;
     engine.sliceEnd = std::max<int32_t>(settings.lengthSamples, 8);
     engine.engineTicks = 0;
+    engine.releasePosition = -1;
     filterLfoValue(true);
     engine.recordedLength = 0;
     engine.recordPos = 0;
@@ -38,6 +41,42 @@ void StutterEffect::rewindLoop() {
     engine.sliceStart = 0.0f;
     engine.playDirection = 0;
     engine.sliceEnd = std::max<int32_t>(settings.lengthSamples, 8);
+}
+
+// Hosts resume processing to play a passage again (a bounce, a freeze, a new
+// take) and expect the same input to give the same output: everything that
+// moves while the engine plays goes back to where a fresh instance with the
+// same settings has it. Parameters, programs and MIDI maps stay.
+void StutterEffect::restartPlayback() {
+    // The one time query of a resume: hosts answer with the whole record.
+    if (const VstTimeInfo* time = getTimeInfo(kVstTempoValid)) takeHostTiming(*time);
+    engine.glideLength = glideLengthAtStart;
+    engine.modulatorStep = 0;
+    engine.shufflePhase = 0;
+    engine.repeatsLeft = settings.repeatCount.load();
+    engine.blendRemaining = 0;
+    engine.blendStep = 0.0f;
+    engine.blendPhase = 0.0f;
+    engine.blendReadIndex = 0;
+    engine.levelSum = 0.0f;
+    engine.levelCount = 0.0f;
+    engine.levelCountdown = 0;
+    // Nothing of the last take may be heard again: the player reads a frame
+    // or two past what it has recorded at times (running ahead at a raised
+    // pitch, the outgoing material of a crossfade). Only what was written is
+    // cleared; the rest of the buffers was never touched.
+    const int32_t written = std::clamp<int32_t>(engine.framesWritten, 0, bufferCapacity);
+    if (loopBufferLeft) std::fill_n(loopBufferLeft, written, 0.0f);
+    if (loopBufferRight) std::fill_n(loopBufferRight, written, 0.0f);
+    engine.framesWritten = 0;
+    // Recording starts over as it does when Record is switched on.
+    const bool engaged = engine.engaged != 0.0f;
+    setEngaged(engaged ? 1.0f : 0.0f);
+    engine.recOffsetCountdown =
+        engaged ? recOffsetFrames(settings.recOffsetMode, engine.hostSampleRate, engine.hostTempo) : 0;
+    resetLoop();
+    designFilter(true);
+    engine.filterHistoryStale = true;  // the audio thread clears it before its next block
 }
 
 bool StutterEffect::queueDeferredCommand(int32_t kind, int32_t value) {

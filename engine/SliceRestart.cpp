@@ -103,4 +103,6 @@ void StutterEffect::startCrossfade(const EngineFrame& frame) {
     engine.blendRemaining = frames;
     if (frames != 0) engine.blendStep = 1.0f / static_cast<float>(frames);
     engine.blendPhase = 0.0f;
+    // The outgoing material goes on where the replay was: so does its filter.
+    filterOutgoing = filterWet;
 }

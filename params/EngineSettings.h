@@ -13,6 +13,7 @@ struct EngineSettings {
     Relaxed<float> offsetSamples{0.0f};
     Relaxed<int32_t> bpmLockState{0};  // 0 off, 1 locked, 2 locked and length just re-derived
     Relaxed<float> bpmLockRatio{1.0f};
+    Relaxed<int32_t> lockWrites{0};  // which of Length and Offset were written since the lock
     Relaxed<int32_t> repeatCount{1};
     Relaxed<int32_t> directionMode{0};  // 0 Forward, 1 Alter, 2 Reverse
     Relaxed<int32_t> offsetJumpRequest{0};  // 1 forward, 2 back; consumed at the next restart

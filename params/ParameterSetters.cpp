@@ -11,6 +11,15 @@ namespace {
 
 constexpr float kPerMaxLoopFrame = 0.000005f;  // 1 / kMaxLoopSamples
 
+// Which of Length and Offset have been written (by a host, the editor or a
+// MIDI controller) since BPM Lock last took its ratio.
+enum LockWrites : int32_t {
+    kNeitherWritten = 0,
+    kLengthWritten = 1,
+    kOffsetWritten = 2,
+    kBothWritten = kLengthWritten | kOffsetWritten,
+};
+
 float clampUnit(float v) {
     if (v > 1.0f) return 1.0f;
     if (v < 0.0f) return 0.0f;
@@ -84,8 +93,11 @@ void StutterEffect::applyParameter(VstInt32 index, float v) {
             if (v != 0.0f) setParameter(kCmdLengthOp, 0.0f);  // the "1 Bar" length operation
             break;
         case kBpmLock: applyBpmLock(v); break;
-        case kLength: applyLength(v); break;
-        case kOffset: applyOffsetValue(v, 1.0f); break;
+        case kLength:
+            settings.lockWrites = settings.lockWrites | kLengthWritten;
+            applyLength(v, true);
+            break;
+        case kOffset: applyOffsetValue(v, offsetWriteMovesLength() ? 1.0f : 0.0f); break;
         case kRepeats: applyRepeats(v); break;
         case kDirection:
             if (v < 0.0f || v > 1.0f) break;  // ignored, not even stored
@@ -183,12 +195,25 @@ void StutterEffect::applyRecordSwitch(float v) {
 void StutterEffect::applyBpmLock(float v) {
     store(kBpmLock, v);
     settings.bpmLockState = v == 1.0f ? 1 : 0;
+    settings.lockWrites = kNeitherWritten;
     const float offset = settings.offsetSamples;
     settings.bpmLockRatio =
         offset != 0.0f ? static_cast<float>(settings.lengthSamples) / offset : 1.0f;
 }
 
-void StutterEffect::applyLength(float v) {
+// Under BPM Lock an Offset write moves the Length, except when the Length
+// was written first since the lock took its ratio: a host restoring a project
+// writes BPM Lock, then Length, then Offset, and the Offset must not move the
+// Length away from the value it was just given. From the next Offset write
+// on, the lock couples them again. Answers whether this write may move the
+// Length.
+bool StutterEffect::offsetWriteMovesLength() {
+    const int32_t before = settings.lockWrites;
+    settings.lockWrites = before | kOffsetWritten;
+    return before != kLengthWritten;
+}
+
+void StutterEffect::applyLength(float v, bool coupled) {
     v = clampUnit(v);
     // Writing the value it already holds moves nothing else: hosts write
     // every parameter back when they restore a project, and resend
@@ -201,7 +226,7 @@ void StutterEffect::applyLength(float v) {
     // The lock keeps the ratio of length to offset. A ratio of 0 (locked while
     // the length was 0) cannot be kept: the offset then stays where it is.
     const float ratio = settings.bpmLockRatio;
-    if (settings.bpmLockState == 1 && ratio != 0.0f && !unchanged) {
+    if (coupled && settings.bpmLockState == 1 && ratio != 0.0f && !unchanged) {
         setOffsetFrames(static_cast<float>(settings.lengthSamples / static_cast<double>(ratio)));
         updateEditorParameter(kOffset, stored(kOffset));
     }
@@ -219,23 +244,54 @@ void StutterEffect::applyOffsetValue(float v, float coupled) {
     if (moved == 0.0f) return;
     const float t = (moved + oldLength) * kPerMaxLoopFrame;
     if (t < 0.0f) return;
-    settings.bpmLockState = 2;  // keeps that Length change from moving the offset back
-    setParameter(kLength, std::pow(t, 1.0f / 3.0f));
+    settings.bpmLockState = 2;  // keeps Length changes in this block from moving the offset back
+    applyLength(std::pow(t, 1.0f / 3.0f), false);
+    updateEditorParameter(kLength, stored(kLength));
 }
 
+// The offset is always what its stored value gives back, so that a host
+// that saves the value and writes it back restores the same loop: a frame
+// count worked out here (by the lock, Repeat Lock or an offset operation)
+// becomes the nearest one the Offset value can express, a small fraction of
+// a frame away at most.
 void StutterEffect::setOffsetFrames(float frames) {
     if (frames > RangeMapper::kOffsetMax) frames = RangeMapper::kOffsetMax;
     if (frames < RangeMapper::kOffsetMin) frames = RangeMapper::kOffsetMin;
     if (frames != frames) frames = 0.0f;
-    settings.offsetSamples = frames;
-    store(kOffset, static_cast<float>(rangeMapper.offsetToNormal(frames)));
+    const float value = nearestOffsetValue(frames);
+    settings.offsetSamples = static_cast<float>(rangeMapper.offsetFromNormal(value));
+    store(kOffset, value);
 }
 
+// Of the Offset values around the exact one, the one whose frames are
+// closest to `frames` without falling below them: slice starts that would
+// land on a whole frame still do.
+float StutterEffect::nearestOffsetValue(float frames) const {
+    const auto excess = [&](float v) {
+        return static_cast<float>(rangeMapper.offsetFromNormal(v)) - double(frames);
+    };
+    float best = static_cast<float>(rangeMapper.offsetToNormal(frames));
+    if (excess(best) == 0.0) return best;
+    double bestExcess = excess(best) > 0.0 ? excess(best) : INFINITY;
+    float candidate = best;
+    for (int step = 0; step < 8; ++step) candidate = std::nextafter(candidate, -1.0f);
+    for (int step = 0; step <= 16; ++step, candidate = std::nextafter(candidate, 2.0f)) {
+        const double over = excess(candidate);
+        if (over >= 0.0 && over < bestExcess) best = candidate, bestExcess = over;
+    }
+    return best;
+}
+
+// The Length value stored for a frame count gives back exactly that count:
+// the cube root in single precision often lands a frame short.
 void StutterEffect::setLengthFrames(int32_t frames) {
     if (static_cast<float>(frames) > RangeMapper::kMaxLength) return;
     if (frames < 0) frames = 0;  // a negative span (a large negative offset) is no length at all
     settings.lengthSamples = frames;
-    store(kLength, std::pow(static_cast<float>(frames) * kPerMaxLoopFrame, 1.0f / 3.0f));
+    float value = std::pow(static_cast<float>(frames) * kPerMaxLoopFrame, 1.0f / 3.0f);
+    while (rangeMapper.lengthFromNormal(value) < frames) value = std::nextafter(value, 2.0f);
+    while (rangeMapper.lengthFromNormal(value) > frames) value = std::nextafter(value, 0.0f);
+    store(kLength, value);
 }
 
 void StutterEffect::applyRepeats(float v) {

@@ -76,7 +76,6 @@ int32_t StutterEffect::setLengthFromTempo(float withOffset, float barFactor, flo
         return truncInt(rate * barFrames / tempo * barFactor) + int64_t{base};
     };
     int64_t samples = span(kBarInFrames);
-    engine.filterSampleRate = engine.filterSampleRate != 0 ? truncInt(rate) : 44100;
     // Halve the span until it fits the longest loop.
     for (double f = kBarInFrames / 2; static_cast<float>(samples) >= RangeMapper::kMaxLength;
          f *= 0.5)

@@ -40,8 +40,8 @@ StutterEffect::StutterEffect(audioMasterCallback audioMaster)
 
     midi.resetControllerMap();
     midi.clearNoteProgramMap();
-    filterHistory = BiquadHistory{};
-    engine.glideLength = settings.lengthSamples.load();
+    glideLengthAtStart = settings.lengthSamples;
+    engine.glideLength = glideLengthAtStart;
     if (editor) editor->postUpdate();
 }
 
@@ -53,7 +53,7 @@ StutterEffect::~StutterEffect() {
 
 void StutterEffect::resume() {
     wantEvents(1);
-    getTimeInfo(kVstTempoValid);
+    restartPlayback();
 }
 
 bool StutterEffect::getEffectName(char* name) {

@@ -78,6 +78,7 @@ public:
     void setEngaged(float value);
     void resetLoop();
     void rewindLoop();
+    void restartPlayback();
     bool queueDeferredCommand(int32_t kind, int32_t value);
 
     // MIDI: a note without a program plays the effect at its pitch.
@@ -85,6 +86,8 @@ public:
     void noteTriggerOff();
 
     void recomputeFilter(bool force);
+    void designFilter(bool restart);
+    void publishFilterDesign();
     double filterLfoValue(bool restart);
 
     // The engine's stages and timing, as the audio callback uses them.
@@ -111,7 +114,9 @@ protected:
 
     void applyParameter(VstInt32 index, float value);
     void applyBpmLock(float value);
-    void applyLength(float value);
+    bool offsetWriteMovesLength();
+    void applyLength(float value, bool coupled);
+    float nearestOffsetValue(float frames) const;
     void applyRepeats(float value);
     void runOffsetOperation(int32_t op);
     void runLengthOperation(int32_t op);
@@ -136,6 +141,7 @@ protected:
     void startCrossfade(const EngineFrame& frame);
     void readAndShape(EngineFrame& frame, int32_t readIndex);
     void runFilterStage(EngineFrame& frame);
+    void filterChannel(float& sample, BiquadHistory& history);
     void mixAndCrossfade(EngineFrame& frame);
     void advanceCursor(int32_t& readIndex);
     void reportLevel();
@@ -153,14 +159,19 @@ protected:
 
     EngineSettings settings;
     EngineState engine;
+    int32_t glideLengthAtStart = 0;  // where the glide of a fresh instance starts
     MidiMaps midi;
     DeferredQueue deferredCommands;
 
     // The filter: designs arrive through the mailbox; the audio thread keeps
-    // the design it runs and the one history shared by all signals.
+    // the design it runs and a history per channel, for the replayed signal
+    // and for the outgoing material of a crossfade.
+    struct StereoHistory {
+        BiquadHistory left, right;
+    };
     FilterMailbox filterDesigns;
     uint32_t filterDesignSeen = 0;
     bool filterActive = false;
     BiquadCoefficients filterRunning;
-    BiquadHistory filterHistory;
+    StereoHistory filterWet, filterOutgoing;
 };

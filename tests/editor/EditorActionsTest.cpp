@@ -2,14 +2,17 @@
 // and BPM Sync send their operations, right clicks and the displays' units
 // stay in the window, touch recording follows the touch handles, the tempo
 // field shows the loop's tempo and refuses what it cannot use, and a knob
-// shows its readout while dragged and takes the arrow keys after.
+// shows its readout while dragged and takes the arrow keys after; the filter
+// menu's entries name the designs they select.
 #include "tests/editor/HeadlessEditor.h"
 
 #include <cmath>
+#include <map>
 #include <string>
 #include <utility>
 
 #include "params/RangeMapper.h"
+#include "tests/engine/EngineTestSupport.h"
 #include "widgets/MenuPopup.h"
 #include "widgets/TextEntry.h"
 #include "widgets/ValueDisplay.h"
@@ -128,6 +131,55 @@ TEST_F(EditorActionsTest, ADraggedKnobShowsItsReadoutAndTakesTheArrowKeysAfter) 
     EXPECT_EQ(plugin.dispatch(effEditKeyDown, 0, kVKeyDown, nullptr, kModifierShift), 1);
     EXPECT_NEAR(plugin.p(kShuffle), before - 0.01f, 1e-6);
     EXPECT_EQ(plugin.dispatch(effEditKeyDown, 'q'), 0);
+}
+
+// Gains at 50 Hz, at the filter's 2010 Hz and at 20 kHz of a filter type
+// value, Filter gain at +16 dB, through the built plug-in.
+std::vector<double> designGains(float filterType) {
+    using namespace engine_test;
+    std::vector<double> gains;
+    for (const double hz : {50.0, 2010.0, 20000.0}) {
+        TestHost host;
+        PluginInstance instance(host);
+        plainLoop(instance, kMaxLoopSamples);
+        instance.set(kFilterGain, 1.0f);
+        instance.set(kFilterType, filterType);
+        instance.set(kRecord, 1.0f);
+        const Stereo in = sine(16384, hz, 44100.0, 0.1);  // +16 dB stays below full scale
+        gains.push_back(levelRatio(in.left, Driver{host, instance}.run(in).left));
+    }
+    return gains;
+}
+
+TEST_F(EditorActionsTest, TheFilterMenuNamesTheDesignsItSelects) {
+    // What each design does to 50 Hz, 2010 Hz and 20 kHz: 0 stopped, 1
+    // passed, 6.3 boosted by 16 dB, 2.8 the low-pass resonance.
+    const std::map<std::string, std::vector<double>> expected = {
+        {"Off", {1, 1, 1}}, {"LPF", {1, 2.8, 0}},   {"HPF", {0, 2.8, 1}},   {"BPF", {0, 1, 0}},
+        {"NTC", {1, 0, 1}}, {"PEQ", {1, 6.3, 1}}, {"LSH", {6.3, 2.5, 1}}, {"HSH", {1, 2.5, 6.3}}};
+    OptionMenu* menu = plugin.controls().filterTypeMenu;
+    ASSERT_EQ(plugin.controls().filterMenu->getSubMenu(0), menu);
+    EXPECT_EQ(menu->getNbEntries(), 8);
+    for (int entry = 0; entry < menu->getNbEntries(); ++entry) {
+        host.clearCalls();
+        menu->setValue(static_cast<float>(entry));  // as the popup reports a choice
+        plugin.editor()->valueChanged(plugin.frame().context(), menu);
+        const float sent = automation().at(0).opt;
+        EXPECT_EQ(sent, static_cast<float>(entry) / 8.0f);
+        const std::string name = menu->getEntry(entry);
+        const std::vector<double> gains = designGains(sent);
+        for (size_t k = 0; k < gains.size(); ++k)
+            EXPECT_NEAR(gains[k], expected.at(name)[k], 0.15 * expected.at(name)[k] + 0.05)
+                << name << " at " << k;
+    }
+    // Stored values show the design they play: a value of the old seven-entry
+    // menu (i / 7) selects design i, and a value with no design shows "Off".
+    for (const auto& [value, shown] : {std::pair{4.0f / 7.0f, 4}, {6.0f / 7.0f, 6}, {0.95f, 7},
+                                       {1.0f, 0}, {0.125f, 1}}) {
+        plugin.set(kFilterType, value);
+        plugin.idle();
+        EXPECT_EQ(menu->getCurrentIndex(), shown) << value;
+    }
 }
 
 }  // namespace

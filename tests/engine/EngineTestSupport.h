@@ -56,6 +56,28 @@ inline float repeatsValue(int n) { return static_cast<float>(n - 1) / 16.0f; }
 inline float recOffsetValue(int mode) { return static_cast<float>(mode) / 9.0f + 0.01f; }
 inline float recSyncValue(int step) { return static_cast<float>(step) / 11.0f + 0.01f; }
 
+// A sine on the chosen channels, silence on the other.
+inline Stereo sine(size_t frames, double hz, double rate, double amplitude, bool left = true,
+                   bool right = true) {
+    Stereo s(frames);
+    for (size_t i = 0; i < frames; ++i) {
+        const double x = amplitude * std::sin(2.0 * 3.141592653589793 * hz * double(i) / rate);
+        s.left[i] = left ? static_cast<float>(x) : 0.0f;
+        s.right[i] = right ? static_cast<float>(x) : 0.0f;
+    }
+    return s;
+}
+
+// The level of `out` against `in` over their second half, once a filter has settled.
+inline double levelRatio(const std::vector<float>& in, const std::vector<float>& out) {
+    double inPower = 0.0, outPower = 0.0;
+    for (size_t i = in.size() / 2; i < in.size(); ++i) {
+        inPower += double(in[i]) * in[i];
+        outPower += double(out[i]) * out[i];
+    }
+    return std::sqrt(outPower / inPower);
+}
+
 // Runs `process(inputs, outputs, frames)` over a whole signal in blocks.
 template <typename Process>
 Stereo runInBlocks(const Stereo& input, int32_t blockSize, Process process) {

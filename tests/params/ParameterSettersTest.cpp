@@ -64,13 +64,15 @@ TEST(ParameterSetters, BpmLockCouplesLengthAndOffset) {
     plugin.set(kOffset, 0.75f);
     plugin.set(kLength, 0.5f);
     EXPECT_EQ(plugin.display(kOffset), "312.5000");
+    // An offset worked out in frames is the nearest at or above them that the
+    // Offset value can express, so that the value written back restores it.
     plugin.set(kBpmLock, 1.0f);
     plugin.set(kLength, 0.4f);
-    EXPECT_EQ(plugin.display(kOffset), "160.0000");
+    EXPECT_EQ(plugin.display(kOffset), "160.0001");
     EXPECT_NEAR(plugin.get(kOffset), offsetNormal(160.0), 1e-6);
     plugin.set(kBpmLock, 0.99f);  // anything but exactly 1.0 is no lock
     plugin.set(kLength, 0.5f);
-    EXPECT_EQ(plugin.display(kOffset), "160.0000");
+    EXPECT_EQ(plugin.display(kOffset), "160.0001");
 
     // A lock taken at length 0 has the ratio 0: later lengths leave the offset.
     plugin.set(kLength, 0.0f);
@@ -122,12 +124,13 @@ TEST(ParameterSetters, RepeatLockKeepsTheOffsetInProportionToTheRepeats) {
     plugin.set(kRepeatLock, 1.0f);
     plugin.set(kRepeats, 0.0625f);  // 1 to 2 repeats
     EXPECT_EQ(plugin.get(kRepeats), 0.0625f);
-    EXPECT_EQ(plugin.display(kOffset), "625.0000");
+    EXPECT_NEAR(offsetFrames(plugin), 625.0, 0.001);
     plugin.set(kRepeats, 0.125f);  // 2 to 3
-    EXPECT_EQ(plugin.display(kOffset), "937.5000");
+    EXPECT_NEAR(offsetFrames(plugin), 937.5, 0.002);
+    const std::string tripled = plugin.display(kOffset);
     plugin.set(kRepeatLock, 0.99f);
     plugin.set(kRepeats, 0.0f);
-    EXPECT_EQ(plugin.display(kOffset), "937.5000");
+    EXPECT_EQ(plugin.display(kOffset), tripled);
     plugin.set(kOffset, 0.95f);  // 3280.5 frames, doubled past the end
     plugin.set(kRepeatLock, 1.0f);
     plugin.set(kRepeats, 0.0625f);
