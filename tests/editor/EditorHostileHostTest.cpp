@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "widgets/Switches.h"
+#include "widgets/VirtualKeys.h"
 #include "widgets/ValueDisplay.h"
 
 namespace {
@@ -73,6 +74,16 @@ TEST_F(EditorHostileHostTest, LevelReportsThatAreNoNumberOrNegativeShowAsSilence
         plugin.idle();
         const int entry = static_cast<int>(1024.0f * plugin.p(kStatusRecordedLength) - 1.0f);
         EXPECT_FLOAT_EQ(plugin.controls().loopScope->level(entry), level > 0.0f ? 1.0f : 0.0f) << level;
+    }
+}
+
+TEST_F(EditorHostileHostTest, KeyModifiersThatAreNoByteCountAsNone) {
+    plugin.click({20, 206});  // the Shuffle knob takes the arrow keys
+    for (float modifiers : {-1.0f, 256.0f, 1e30f, -kInf, std::nanf("")}) {
+        plugin.set(kShuffle, 0.5f);
+        plugin.idle();
+        EXPECT_EQ(plugin.dispatch(effEditKeyDown, 0, kVKeyDown, nullptr, modifiers), 1) << modifiers;
+        EXPECT_NEAR(plugin.p(kShuffle), 0.4f, 1e-6) << modifiers;  // a whole step, without Shift
     }
 }
 
