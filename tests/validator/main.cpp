@@ -14,7 +14,7 @@
 
 #if defined(__SANITIZE_THREAD__)
 // The second-thread check is meant to stop at the first report.
-extern "C" const char* __tsan_default_options() { return "halt_on_error=1"; }
+extern "C" __attribute__((visibility("default"))) const char* __tsan_default_options() { return "halt_on_error=1"; }
 #endif
 
 using namespace validator;
