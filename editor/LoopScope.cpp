@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "params/Truncate.h"
 #include "widgets/MouseButtons.h"
 
 namespace {
@@ -31,7 +32,7 @@ void LoopScope::removed() {
 
 void LoopScope::setSample(float position, float level) {
     samplePos = position;
-    const int index = static_cast<int>(kLevelCount * position - 1.0f);
+    const int index = truncInt(kLevelCount * position - 1.0f);
     if (index >= 0 && index < kLevelCount) levels[index] = level;
 }
 
@@ -60,7 +61,8 @@ void LoopScope::drawLevels(DrawContext& picture) {
                                          : static_cast<int>(kLevelCount * cursor) - halfWidth + i;
         if (index < 0 || index >= kLevelCount) continue;
         levels[index] = std::min(levels[index], 1.0f);  // a clipped level stays at full height
-        const int y = static_cast<int>(halfHeight * levels[index]);
+        // Below silence, or no number at all, there is nothing to draw.
+        const int y = levels[index] > 0.0f ? static_cast<int>(halfHeight * levels[index]) : 0;
         // Bars grow both ways from the middle of the frame's inside.
         const int middle = kBorder + halfHeight;
         picture.drawLine({i + kBorder, middle - y}, {i + kBorder, middle + y});

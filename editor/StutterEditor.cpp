@@ -1,5 +1,6 @@
 #include "editor/StutterEditor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <new>
@@ -14,8 +15,18 @@
 
 namespace {
 
-// A host value we can compute with: positive and finite.
-bool usable(double v) { return v > 0.0 && std::isfinite(v); }
+// A tempo or sample rate from the host counts when it is positive (NaN is
+// not), brought into the range the engine works with: at least 1, at most
+// what a 32-bit count holds. So the tempo that tempoFromLoop halves and the
+// bar length of the displays are always finite.
+constexpr double kLeastHostValue = 1.0;
+constexpr double kGreatestHostValue = 2147483647.0;
+
+float hostValue(double v) { return static_cast<float>(std::clamp(v, kLeastHostValue, kGreatestHostValue)); }
+
+// Controls run from 0 to 1; setParameter stores what the host sends, NaN and
+// infinities included, so every value is clamped before a control shows it.
+float clampToUnit(float v) { return v > 0.0f ? std::min(v, 1.0f) : 0.0f; }
 
 }  // namespace
 
@@ -44,6 +55,7 @@ bool StutterEditor::open(void* window) {
     frame->setBackground(background);
     refreshTimeInfo();
     createControls();
+    levelReports.drain([](const LevelReport&) {});  // reports for a window that has gone
     opened = 1;
     return true;
 }
@@ -58,10 +70,16 @@ void StutterEditor::close() {
 void StutterEditor::setParameter(VstInt32 index, float value) {
     if (!opened) return;
     changes.mark(index);
-    if (index == kStatusPlayPos) level = value;
-    if (index == kRecord) recordPending = value;
+    if (index == kStatusPlayPos)
+        levelReports.push({clampToUnit(value), current(kStatusPlayPos), current(kStatusRecordPos),
+                           current(kStatusRecordedLength)});
+    if (index == kRecord) recordPending = clampToUnit(value);
     postUpdate();
 }
+
+float StutterEditor::current(int tag) const { return clampToUnit(stored(tag)); }
+
+float StutterEditor::stored(int tag) const { return effectX ? effectX->getParameter(tag) : 0.0f; }
 
 void StutterEditor::update() {
     uint64_t changed = changes.takeAll();
@@ -75,8 +93,8 @@ void StutterEditor::refreshTimeInfo() {
     if (const VstTimeInfo* time = effectX ? effectX->getTimeInfo(kVstTempoValid) : nullptr) {
         // A host that answers with no tempo (or no rate) keeps the default,
         // so the displays never divide by zero.
-        if (usable(time->tempo)) display.tempo = static_cast<float>(time->tempo);
-        if (usable(time->sampleRate)) display.sampleRate = static_cast<float>(time->sampleRate);
+        if (time->tempo > 0.0) display.tempo = hostValue(time->tempo);
+        if (time->sampleRate > 0.0) display.sampleRate = hostValue(time->sampleRate);
     }
     display.samplesPerBar = display.sampleRate * 240.0f / display.tempo;
 }

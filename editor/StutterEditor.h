@@ -7,6 +7,7 @@
 
 #include "editor/DisplayContext.h"
 #include "editor/EditorControls.h"
+#include "editor/LevelReports.h"
 #include "editor/ParameterChanges.h"
 #include "params/RangeMapper.h"
 #include "params/Relaxed.h"
@@ -50,7 +51,6 @@ public:
     int isOpened() const { return opened; }
     int getTouchRecMode() const { return touchRecMode; }
     const EditorControls& getControls() const { return controls; }
-    float latestLevel() const { return level; }
 
 protected:
     // Applies the changes noted by setParameter, on the thread that idles.
@@ -58,8 +58,9 @@ protected:
     void applyChange(int index);
     void applyLength();
     void applyTouchRec();
-    // The scope follows a level report only when a status value moved.
-    void applyLevelReport();
+    // Draws the level reports that arrived since the last idle; the scope
+    // follows a report only when a status value moved.
+    void applyLevelReports();
     OptionMenu* menuForTag(int tag) const;
     // The control that simply takes the plug-in's value of its tag, if any.
     Control* plainControlForTag(int tag) const;
@@ -89,8 +90,11 @@ protected:
     template <typename C>
     C* place(C* control, float value);
     StripKnob* placeSmallKnob(const Rect& r, int tag, Bitmap* strip, float defaultValue);
-    // The plug-in's value of a parameter or status index now.
+    // The plug-in's value of a parameter or status index now, as a control
+    // shows it: clamped to 0 ... 1 (a host may have stored anything).
     float current(int tag) const;
+    // The value as the plug-in stored it, for the switches it tests exactly.
+    float stored(int tag) const;
 
     // The controls of the window; the frame owns them, and they are absent
     // while the window is closed.
@@ -103,6 +107,6 @@ protected:
     Relaxed<int> touchRecMode{0};
     DisplayContext display;
     ParameterChanges changes;
-    Relaxed<float> level{0.0f};  // the latest level report
+    LevelReports levelReports;  // written on any thread, drawn on the idle thread
     Relaxed<float> recordPending{0.0f};  // the value of the latest Record change
 };

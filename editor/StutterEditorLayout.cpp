@@ -39,8 +39,6 @@ void styleMenu(OptionMenu* menu, Color font, Color back, int align) {
 
 }  // namespace
 
-float StutterEditor::current(int tag) const { return effectX ? effectX->getParameter(tag) : 0.0f; }
-
 template <typename C>
 C* StutterEditor::place(C* control, float value) {
     control->setValue(value);

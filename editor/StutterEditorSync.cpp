@@ -59,7 +59,7 @@ int32_t StutterEditor::divisionDivisor() const {
 }
 
 int32_t StutterEditor::offsetDivisor() const {
-    return current(kBpmLock) == 1.0f ? divisionDivisor() : 1;
+    return stored(kBpmLock) == 1.0f ? divisionDivisor() : 1;
 }
 
 void StutterEditor::applyChange(int index) {
@@ -82,7 +82,7 @@ void StutterEditor::applyChange(int index) {
     switch (index) {
     case kRecord:
         setIfPresent(c.recordButton, current(kRecord));
-        if (c.recordButton && current(kRecSync) != 0.0f) c.recordButton->setPending(recordPending);
+        if (c.recordButton && stored(kRecSync) != 0.0f) c.recordButton->setPending(recordPending);
         break;
     case kClear:
         setIfPresent(c.clearButton, current(kClear));
@@ -104,7 +104,7 @@ void StutterEditor::applyChange(int index) {
             const int32_t divisor = divisionDivisor();
             c.lengthDisplay->setValue(static_cast<float>(
                 static_cast<int32_t>(rangeMapper.lengthFromNormal(current(kLength))) / divisor));
-            if (current(kBpmLock) == 1.0f)
+            if (stored(kBpmLock) == 1.0f)
                 c.offsetDisplay->setValue(static_cast<float>(offsetSamples() / divisor));
         }
         break;
@@ -115,7 +115,7 @@ void StutterEditor::applyChange(int index) {
         refreshTempoText();
         break;
     case kTouchRec: applyTouchRec(); break;
-    case kStatusPlayPos: applyLevelReport(); break;
+    case kStatusPlayPos: applyLevelReports(); break;
     default: break;
     }
 }
@@ -129,8 +129,7 @@ void StutterEditor::applyLength() {
         c.lengthDisplay->setValue(
             grid == 0 ? length
                       : static_cast<float>(quantizeLength(static_cast<int32_t>(length),
-                                                          static_cast<int32_t>(display.samplesPerBar),
-                                                          grid)));
+                                                          truncInt(display.samplesPerBar), grid)));
     }
     refreshTempoText();
 }
@@ -145,20 +144,20 @@ void StutterEditor::applyTouchRec() {
     if (c.mixSlider) c.mixSlider->setTouchMode(touchRecMode);
 }
 
-void StutterEditor::applyLevelReport() {
+void StutterEditor::applyLevelReports() {
     LoopScope* scope = controls.loopScope;
-    if (!scope) return;
-    const float play = current(kStatusPlayPos);
-    const float record = current(kStatusRecordPos);
-    const float recorded = current(kStatusRecordedLength);
-    const bool unchanged = play == display.lastPlayPos && record == display.lastRecordPos &&
-                           recorded == display.lastRecordedLength;
-    display.lastPlayPos = play;
-    display.lastRecordPos = record;
-    display.lastRecordedLength = recorded;
-    if (unchanged) return;  // nothing moved: leave the scope and its picture alone
-    scope->setCursor(play);
-    scope->setRecordMark(record);
-    scope->setSample(recorded, level);
-    scope->setDirty();
+    levelReports.drain([&](const LevelReport& report) {
+        if (!scope) return;
+        const bool unchanged = report.playPos == display.lastPlayPos &&
+                               report.recordPos == display.lastRecordPos &&
+                               report.recordedLength == display.lastRecordedLength;
+        display.lastPlayPos = report.playPos;
+        display.lastRecordPos = report.recordPos;
+        display.lastRecordedLength = report.recordedLength;
+        if (unchanged) return;  // nothing moved: leave the scope and its picture alone
+        scope->setCursor(report.playPos);
+        scope->setRecordMark(report.recordPos);
+        scope->setSample(report.recordedLength, report.level);
+        scope->setDirty();
+    });
 }

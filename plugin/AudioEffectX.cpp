@@ -2,6 +2,14 @@
 
 #include "plugin/AEffEditor.h"
 
+namespace {
+
+// The key modifiers travel as a float holding their flag bits; a float that
+// holds no byte (negative, too large, NaN) carries none.
+unsigned char keyModifiers(float opt) { return opt >= 0.0f && opt < 256.0f ? static_cast<unsigned char>(opt) : 0; }
+
+}  // namespace
+
 VstTimeInfo* AudioEffectX::getTimeInfo(VstInt32 filter) {
     return reinterpret_cast<VstTimeInfo*>(callHost(audioMasterGetTime, 0, filter, nullptr, 0.0f));
 }
@@ -45,7 +53,7 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
         case effEditKeyDown:
         case effEditKeyUp: {
             if (!editor) return 0;
-            VstKeyCode key{index, static_cast<unsigned char>(value), static_cast<unsigned char>(opt)};
+            VstKeyCode key{index, static_cast<unsigned char>(value), keyModifiers(opt)};
             return (opcode == effEditKeyDown ? editor->onKeyDown(key) : editor->onKeyUp(key)) ? 1 : 0;
         }
         case effSetEditKnobMode:

@@ -43,20 +43,24 @@ TEST(EditorDisplayContext, EachEditorTakesItsOwnFromItsHostWhenTheWindowOpens) {
     }
 }
 
-TEST_F(EditorFollowsPluginTest, ChangesFromAnotherThreadAreOnlyNotedUntilTheNextIdle) {
-    StutterEditor* editor = plugin.editor();
-    plugin.dispatch(effEditClose);
-    editor->setParameter(kStatusPlayPos, 0.25f);  // closed: ignored
-    EXPECT_FLOAT_EQ(editor->latestLevel(), 0.0f);
-    ASSERT_TRUE(plugin.open());
+TEST_F(EditorFollowsPluginTest, ChangesAndLevelReportsFromTheAudioThreadReachTheWindowAtTheNextIdle) {
+    plugin.set(kRecSync, 0.0f);
+    plugin.set(kRecord, 1.0f);
     std::thread audio([&] {
-        for (int i = 1; i <= 2000; ++i) plugin.set(kMix, i / 2000.0f);
-        for (int i = 1; i <= 2000; ++i) editor->setParameter(kStatusPlayPos, i / 2000.0f);
+        std::vector<float> in(512, 0.25f), out(512);
+        float* inputs[2] = {in.data(), in.data()};
+        float* outputs[2] = {out.data(), out.data()};
+        for (int i = 1; i <= 200; ++i) {
+            plugin.set(kMix, i / 200.0f);
+            plugin.effect->processReplacing(plugin.effect, inputs, outputs, 512);
+        }
     });
     for (int i = 0; i < 200; ++i) plugin.idle();
     audio.join();
     plugin.idle();
-    EXPECT_FLOAT_EQ(editor->latestLevel(), 1.0f);
+    EXPECT_FLOAT_EQ(plugin.controls().mixSlider->getValue(), 1.0f);
+    const LoopScope* scope = plugin.controls().loopScope;
+    EXPECT_FLOAT_EQ(scope->level(static_cast<int>(1024.0f * scope->getSamplePos() - 1.0f)), 0.5f);
 }
 
 TEST_F(EditorFollowsPluginTest, AutomationAndProgramChangesMoveTheControlsAtTheNextIdle) {
@@ -88,8 +92,9 @@ TEST_F(EditorFollowsPluginTest, LevelReportsTouchTheScopeOnlyWhenAStatusValueMov
     EXPECT_FLOAT_EQ(scope->getCursor(), 0.25f);
     EXPECT_FALSE(scope->isDirty());
 
-    // Recording moves the status values: the scope takes the positions, and
-    // the level of the last report lands where the recording has got to.
+    // Recording moves the status values: the scope takes the positions of the
+    // last report (made at most 513 frames before the block ended), and its
+    // level lands where the recording had got to then.
     plugin.set(kRecSync, 0.0f);
     plugin.set(kRecOffset, 0.0f);
     plugin.set(kRecord, 1.0f);
@@ -100,11 +105,11 @@ TEST_F(EditorFollowsPluginTest, LevelReportsTouchTheScopeOnlyWhenAStatusValueMov
     plugin.idle();
     const float recorded = plugin.p(kStatusRecordedLength);
     ASSERT_GT(recorded, 0.0f);
-    EXPECT_FLOAT_EQ(scope->getCursor(), plugin.p(kStatusPlayPos));
-    EXPECT_FLOAT_EQ(scope->getRecordMark(), plugin.p(kStatusRecordPos));
-    EXPECT_FLOAT_EQ(scope->getSamplePos(), recorded);
-    EXPECT_FLOAT_EQ(plugin.editor()->latestLevel(), 0.5f);  // |left| + |right|
-    EXPECT_FLOAT_EQ(scope->level(static_cast<int>(1024.0f * recorded - 1.0f)), 0.5f);
+    constexpr float kReportSpan = 513.0f / kSampleBufferFrames;
+    EXPECT_NEAR(scope->getCursor(), plugin.p(kStatusPlayPos), kReportSpan);
+    EXPECT_NEAR(scope->getRecordMark(), plugin.p(kStatusRecordPos), kReportSpan);
+    EXPECT_NEAR(scope->getSamplePos(), recorded, kReportSpan);
+    EXPECT_FLOAT_EQ(scope->level(static_cast<int>(1024.0f * scope->getSamplePos() - 1.0f)), 0.5f);  // |left| + |right|
 }
 
 TEST_F(EditorFollowsPluginTest, DivisionAndBpmLockDivideWhatTheDisplaysShow) {

@@ -129,6 +129,21 @@ TEST_F(EditorWindow, OpensInsideTheHostWindowAndLeavesNoTraceEvenWhenTheHostDest
     cycle();  // and the editor still works afterwards
 }
 
+TEST_F(EditorWindow, AParentThatIsNoHostWindowIsRefusedAndNoTopLevelWindowAppears) {
+    const Window root = DefaultRootWindow(session.display);
+    const size_t topLevel = session.childrenOf(root).size();
+    // None, the screen itself, and a host window's number with bits above the
+    // 32 an X window id has.
+    const uintptr_t parents[] = {0, root, uintptr_t{session.hostWindow} | (uintptr_t{1} << 32)};
+    for (uintptr_t parent : parents) {
+        EXPECT_EQ(plugin->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent)), 0) << parent;
+        EXPECT_EQ(session.childrenOf(root).size(), topLevel) << parent;
+        EXPECT_TRUE(session.childrenOf(session.hostWindow).empty()) << parent;
+        plugin->dispatch(effEditClose);
+    }
+    cycle();  // a real host window afterwards still works
+}
+
 TEST_F(EditorWindow, OpeningAndClosingManyTimesLeaksNeitherMemoryNorXResources) {
     host.recordCalls = false;  // the host's own log of calls would grow
     cycle();  // the first window fills the caches (fonts, pictures) for good

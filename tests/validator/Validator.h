@@ -134,6 +134,10 @@ private:
     VstMidiEvent midi_[4]{};
 };
 
+// The first sample a host must not receive (not finite, beyond -1..1, or
+// subnormal) and where it is; empty when there is none.
+std::string badSample(const float* samples, int frames);
+
 // Asks for a text into a buffer much larger than `limit` and filled with a
 // marker: the fault if it is unterminated within `limit` bytes or wrote past
 // them; otherwise empty, with the text in `text`.

@@ -29,8 +29,7 @@ static void fill(std::vector<std::vector<float>>& channels, Signal kind, int fra
         }
 }
 
-// The first sample a host must not receive: not finite, beyond -1..1, or subnormal.
-static std::string badSample(const float* samples, int frames) {
+std::string badSample(const float* samples, int frames) {
     for (int i = 0; i < frames; ++i) {
         const float x = samples[i];
         if (std::isfinite(x) && std::fabs(x) <= 1.0f && (x == 0.0f || std::fabs(x) >= FLT_MIN)) continue;
@@ -54,7 +53,8 @@ VstIntPtr ValidatorHost::onHostCall(AEffect*, VstInt32 opcode, VstInt32, VstIntP
         case audioMasterVersion: return 2400;
         case audioMasterWantMidi: askedForMidi = true; return 1;
         case audioMasterGetTime: return provideTime ? reinterpret_cast<VstIntPtr>(&time) : 0;
-        case kGetSampleRate: return static_cast<VstIntPtr>(time.sampleRate);
+        case kGetSampleRate:  // the rate a walk made absurd counts as none
+            return time.sampleRate > 0.0 && time.sampleRate < 1e12 ? static_cast<VstIntPtr>(time.sampleRate) : 0;
         case kGetBlockSize: return 512;
         case kGetProductString:
             if (ptr) std::strcpy(static_cast<char*>(ptr), "zarvoline-validate");

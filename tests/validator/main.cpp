@@ -2,17 +2,19 @@
 // and plug-in validators exercise one. Exit code 0 when every check passed,
 // 1 when one failed, 2 when the library cannot be checked at all. A check
 // named with --expect-fail is a known finding: it must fail, and does not
-// count.
+// count. --fuzz SEED STEPS [PLUGIN] runs a hostile host's random walk instead
+// (Fuzz.h).
 #include <csignal>
 #include <cstring>
 #include <exception>
 #include <unistd.h>
 
+#include "tests/validator/Fuzz.h"
 #include "tests/validator/Validator.h"
 
 #if defined(__SANITIZE_THREAD__)
 // The second-thread check is meant to stop at the first report.
-extern "C" const char* __tsan_default_options() { return "halt_on_error=1"; }
+extern "C" __attribute__((visibility("default"))) const char* __tsan_default_options() { return "halt_on_error=1"; }
 #endif
 
 using namespace validator;
@@ -51,6 +53,7 @@ void Report::run(const std::string& name, const std::function<std::string()>& ch
 }
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--fuzz") == 0) return runFuzz(argc - 2, argv + 2);
     std::vector<std::string> expectedFailures;
     int at = 1;
     for (; at + 1 < argc && std::strcmp(argv[at], "--expect-fail") == 0; at += 2)

@@ -14,11 +14,16 @@ constexpr long kEventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask |
                             PointerMotionMask | KeyPressMask | KeyReleaseMask |
                             StructureNotifyMask | FocusChangeMask;
 
+// An X resource id has 29 bits; Xlib would cut a larger handle down to 32 and
+// so might find some other window.
+constexpr uintptr_t kResourceIdBits = 0x1FFFFFFF;
+
 }  // namespace
 
 std::unique_ptr<PlatformWindow> createX11Window(EditorFrame& frame, void* parent, int width,
                                                int height) {
-    if (!parent) return nullptr;
+    const auto handle = reinterpret_cast<uintptr_t>(parent);
+    if (handle == 0 || (handle & ~kResourceIdBits) != 0) return nullptr;
     auto window = std::make_unique<X11NativeWindow>(frame);
     if (!window->create(static_cast<Window>(reinterpret_cast<uintptr_t>(parent)), width, height))
         return nullptr;
@@ -30,8 +35,12 @@ bool X11NativeWindow::create(Window parent, int width, int height) {
     if (!display) return false;
     x11ErrorTrap::add(display);
 
+    // The host's window must exist (an error here is trapped) and must not be
+    // the screen itself: a child of the root window is a top-level window of
+    // its own, a second panel beside the host's.
     XWindowAttributes parentAttributes;
     if (!XGetWindowAttributes(display, parent, &parentAttributes)) return false;
+    if (parentAttributes.root == parent) return false;
 
     XSetWindowAttributes attributes{};
     attributes.event_mask = kEventMask;
