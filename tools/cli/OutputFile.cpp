@@ -24,28 +24,31 @@ struct PendingSlot {
 };
 PendingSlot pending[kSlots];
 
-extern "C" void removePendingAndEnd(int signal) {
+// What a user or the system ends a program with.
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void removePendingAndEnd(int number) {
     for (const PendingSlot& slot : pending)
         if (slot.used) unlink(slot.path);
-    // The handler was installed with SA_RESETHAND: once it returns, the
-    // signal raised again takes its default action and ends the program as
-    // it would have.
-    raise(signal);
+    // The signal, raised again with its default action, ends the program as
+    // it would have once this handler returns.
+    signal(number, SIG_DFL);
+    raise(number);
 }
 
 void installHandlers() {
     static bool installed = false;
     if (installed) return;
     installed = true;
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (int number : kEndingSignals) {
         struct sigaction previous{};
-        sigaction(signal, nullptr, &previous);
+        sigaction(number, nullptr, &previous);
         if (previous.sa_handler == SIG_IGN) continue;  // started to ignore it (nohup): keep doing so
         struct sigaction action{};
         action.sa_handler = removePendingAndEnd;
-        action.sa_flags = SA_RESETHAND;
-        sigemptyset(&action.sa_mask);
-        sigaction(signal, &action, nullptr);
+        sigemptyset(&action.sa_mask);  // one ending signal at a time
+        for (int other : kEndingSignals) sigaddset(&action.sa_mask, other);
+        sigaction(number, &action, nullptr);
     }
     // Beyond a file-size limit a write fails and is reported, instead of
     // ending the program with its temporary file left behind.
@@ -58,7 +61,7 @@ public:
     SignalsHeld() {
         sigset_t held;
         sigemptyset(&held);
-        for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&held, signal);
+        for (int number : kEndingSignals) sigaddset(&held, number);
         pthread_sigmask(SIG_BLOCK, &held, &previous_);
     }
     ~SignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
