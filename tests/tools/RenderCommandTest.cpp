@@ -179,7 +179,8 @@ TEST_F(RenderCommand, EveryErrorIsOneLineWithItsExitStatusAndTheInputIsNeverWrit
         {kUsage, {"--note", "C5@2-1", in, out}}, {kFailure, {"--midi", path("bad.mid"), in, out}},
         {kUsage, {"--frobnicate", in, out}}, {kUsage, {"--tempo"}}, {kUsage, {in, out, path("third.wav")}},
         {kFailure, {in, in}}, {kFailure, {in, path("sub/../in.wav")}}, {kFailure, {in, path("link.wav")}},
-        {kUsage, {"--plot", in, in, out}}, {kUsage, {"--plot", path("wave.jpg"), in, out}},
+        {kFailure, {"--plot", path("out.png"), "--format", "wav", in, path("out.png")}},
+        {kUsage, {"--plot", path("wave.jpg"), in, out}},
         {kUsage, {in, path("out.mp3")}}, {kUsage, {"--format", "mp3", in, path("out.mp3")}},
         {kUsage, {"--format", "flac", in, out}},
     };
@@ -202,7 +203,7 @@ TEST_F(RenderCommand, OutputsAppearWholeOrNotAtAll) {
     const std::string in = path("in.wav"), out = path("out.wav"), plot = path("wave.png");
     struct Case {
         const char* what;
-        std::vector<std::string> command;  // the probe plug-in goes in after the program
+        std::vector<std::string> command;  // the probe plug-in goes in before --plot
         const char* raise;                 // the probe's SIGNAL@BLOCK, or none
         bool started;                      // whether any block was processed
         int exitStatus, signal;
