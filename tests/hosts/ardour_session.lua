@@ -30,6 +30,8 @@ local function readWav (path)
 		local id, size = bytes:sub (pos, pos + 3), string.unpack ("<I4", bytes, pos + 4)
 		if id == "fmt " then
 			tag, channels, rate = string.unpack ("<I2I2I4", bytes, pos + 8)
+			-- The extensible form names the sample format in its subformat.
+			if tag == 0xFFFE then tag = string.unpack ("<I2", bytes, pos + 32) end
 		elseif id == "data" then
 			assert (tag == 3 and channels == 2 and rate == kRate, path .. " is not stereo float at 44.1 kHz")
 			local sound = { frames = size // 8, {}, {} }

@@ -43,6 +43,7 @@ CommandResult ScratchDir::run(const std::string& program, std::vector<std::strin
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addchdir_np(&actions, dir_.c_str());
     std::vector<std::string> envStrings;
     args.insert(args.begin(), program);
     for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
@@ -54,7 +55,18 @@ CommandResult ScratchDir::run(const std::string& program, std::vector<std::strin
     if (spawned != 0) throw std::runtime_error("cannot run " + program);
     int status = 0;
     waitpid(pid, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readTextFile(outPath), readTextFile(errPath)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, WIFSIGNALED(status) ? WTERMSIG(status) : 0,
+            readTextFile(outPath), readTextFile(errPath)};
+}
+
+std::vector<std::string> ScratchDir::files() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "stdout.txt" && name != "stderr.txt") names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void writeWav(const std::string& path, const AudioData& audio, int format) {

@@ -11,6 +11,7 @@
 
 struct CommandResult {
     int exitStatus = -1;  // -1 when it did not exit normally
+    int signal = 0;       // the signal that ended it, if one did
     std::string out;
     std::string err;
     int errLines() const;
@@ -22,9 +23,11 @@ protected:
     void SetUp() override;
     void TearDown() override { std::filesystem::remove_all(dir_); }
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    // Runs `program` with `args` and extra `env`, its output captured in the directory.
+    // Runs `program` in the directory with `args` and extra `env`, its output captured there.
     CommandResult run(const std::string& program, std::vector<std::string> args,
                       const std::vector<std::pair<std::string, std::string>>& env = {}) const;
+    // The names in the directory, sorted, without the captured output.
+    std::vector<std::string> files() const;
 
     std::filesystem::path dir_;
 };

@@ -45,9 +45,12 @@ TEST_F(PanelCommand, DrawsTheWindowWithTheInputInTheScopeAndReportsErrorsOnOneLi
     const CommandResult unknown = panel({"--program", "No Such Program", path("x.png")});
     EXPECT_EQ(unknown.exitStatus, 1);
     EXPECT_EQ(unknown.errLines(), 1);
-    const CommandResult noOutput = panel({"--program", "Studder"});
-    EXPECT_EQ(noOutput.exitStatus, 2);
-    EXPECT_EQ(noOutput.errLines(), 1);
+    for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--program", "Studder"}, {path("panel.jpg")}}) {
+        const CommandResult usage = panel(wrong);
+        EXPECT_EQ(usage.exitStatus, 2);
+        EXPECT_EQ(usage.errLines(), 1);
+    }
+    EXPECT_FALSE(std::filesystem::exists(path("panel.jpg")));  // never PNG bytes under another format's name
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 //   open / rate R / block N / program P / param I V / mains 0|1 / start / stop / close
 //   process FRAMES SAMPLEPOS PPQ BARSTART TEMPO RATE FLAGS
 //   event DELTA STATUS DATA1 DATA2 BYTESIZE TYPE   (read again during processReplacing)
+// With ZARVOLINE_PROBE_RAISE=SIGNAL@BLOCK it sends its process SIGNAL while
+// processing block BLOCK (0 is the first), as a user ending a render would.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +25,9 @@ struct Probe {
     VstEvents* pending = nullptr;  // the host's list for the next block
     int program = 0;
     float params[2] = {0.5f, 0.0f};
+    long blocks = 0;
+    int raiseSignal = 0;
+    long raiseAtBlock = -1;
 };
 
 Probe* probeOf(AEffect* effect) { return static_cast<Probe*>(effect->object); }
@@ -52,6 +58,10 @@ void processReplacing(AEffect* effect, float** inputs, float** outputs, VstInt32
         std::fprintf(probe.log, "process %d %.0f %.9f %.9f %.3f %.1f %d\n", frames, time->samplePos,
                      time->ppqPos, time->barStartPos, time->tempo, time->sampleRate, time->flags);
     logEvents(probe);
+    if (probe.blocks++ == probe.raiseAtBlock) {
+        std::fflush(probe.log);
+        std::raise(probe.raiseSignal);
+    }
     for (int channel = 0; channel < 2; ++channel)
         std::memcpy(outputs[channel], inputs[channel], sizeof(float) * static_cast<size_t>(frames));
 }
@@ -100,6 +110,8 @@ extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMa
     auto* probe = new Probe;
     probe->host = host;
     probe->log = log;
+    if (const char* raise = std::getenv("ZARVOLINE_PROBE_RAISE"))
+        std::sscanf(raise, "%d@%ld", &probe->raiseSignal, &probe->raiseAtBlock);
     AEffect& e = probe->effect;
     e.magic = kEffectMagic;
     e.dispatcher = dispatcher;

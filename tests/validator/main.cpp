@@ -11,6 +11,7 @@
 
 #include "tests/validator/Fuzz.h"
 #include "tests/validator/Validator.h"
+#include "tools/cli/CommandLine.h"
 
 #if defined(__SANITIZE_THREAD__)
 // The second-thread check is meant to stop at the first report.
@@ -52,14 +53,37 @@ void Report::run(const std::string& name, const std::function<std::string()>& ch
     std::printf("%s %s%s%s\n", verdict, name.c_str(), why.empty() ? "" : ": ", why.c_str());
 }
 
+// The command line, in one place: the usage line is also the message of a wrong one.
+static constexpr const char* kUsageLine =
+    "usage: zarvoline-validate [--expect-fail CHECK]... [--] PLUGIN.so\n"
+    "       zarvoline-validate --fuzz SEED STEPS [PLUGIN.so]\n";
+static const cli::Program kProgram{"zarvoline-validate", std::string(kUsageLine) +
+    "\n"
+    "Loads a VST 2 library and checks it the way hosts and plug-in validators\n"
+    "exercise one, printing PASS or FAIL and a reason for each check.\n"
+    "\n"
+    "  --expect-fail CHECK  a known finding: the check must fail and does not count\n"
+    "  --fuzz SEED STEPS    a hostile host's seeded random walk of STEPS steps\n"
+    "  --help, --version    this text, or the version; \"--\" ends the options\n"
+    "\n"
+    "Exit status: 0 every check passed, 1 one failed, 2 a wrong command line or a\n"
+    "library that cannot be checked.\n"};
+
 int main(int argc, char** argv) {
+    // --help, --version and "--" as every program we ship reads them.
+    std::optional<cli::Arguments> arguments = cli::readArguments(kProgram, argc, argv);
+    if (!arguments) return 0;
+    std::vector<char*> args = arguments->argv(kProgram.name);
+    argc = static_cast<int>(args.size()) - 1;
+    argv = args.data();
+
     if (argc > 1 && std::strcmp(argv[1], "--fuzz") == 0) return runFuzz(argc - 2, argv + 2);
     std::vector<std::string> expectedFailures;
     int at = 1;
     for (; at + 1 < argc && std::strcmp(argv[at], "--expect-fail") == 0; at += 2)
         expectedFailures.push_back(argv[at + 1]);
     if (at != argc - 1) {
-        std::fprintf(stderr, "usage: %s [--expect-fail CHECK]... PLUGIN.so\n", argc > 0 ? argv[0] : "zarvoline-validate");
+        std::fputs(kUsageLine, stderr);
         return 2;
     }
     const char* path = argv[at];

@@ -1,14 +1,16 @@
 // make-demo-loop: synthesises the demo's drum-and-bass-like loop, four bars
 // at 120 BPM in 44.1 kHz stereo (kick, snare, hats and a bass line), so the
-// demo needs no sample files. Usage: make-demo-loop OUTPUT.wav
+// demo needs no sample files. Usage: make-demo-loop [--] OUTPUT.wav
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <exception>
 #include <numbers>
+#include <string>
 #include <vector>
 
+#include "tools/cli/CommandLine.h"
+#include "tools/cli/OutputFile.h"
 #include "tools/render/SoundFile.h"
 
 namespace {
@@ -142,24 +144,43 @@ void normalise(Stereo& loop) {
     }
 }
 
+const cli::Program kProgram{"make-demo-loop",
+    "usage: make-demo-loop [--] OUTPUT.wav\n"
+    "\n"
+    "Writes the demo's drum-and-bass loop: four bars at 120 BPM, 44.1 kHz stereo,\n"
+    "the same on every run. OUTPUT may also be .flac, .ogg, .aiff or .aif.\n"
+    "\n"
+    "  --help, --version  this text, or the version; \"--\" ends the options\n"
+    "\n"
+    "Exit status: 0 done, 1 failed (one line on standard error), 2 a command line\n"
+    "that makes no sense.\n"};
+
+void writeLoop(const cli::Arguments& arguments) {
+    std::vector<std::string> files;
+    for (const std::string& argument : arguments.leading) {
+        if (cli::looksLikeOption(argument)) throw cli::UsageError("unknown option " + argument);
+        files.push_back(argument);
+    }
+    files.insert(files.end(), arguments.operands.begin(), arguments.operands.end());
+    if (files.size() != 1) throw cli::UsageError("expected one OUTPUT file");
+    const std::string& path = files[0];
+    const AudioFormat format = chooseAudioFormat(path, "");
+
+    Stereo loop = synthesiseLoop();
+    normalise(loop);
+    cli::OutputFile output(path);
+    SoundFileWriter writer(output, kSampleRate, format);
+    writer.write(loop.left.data(), loop.right.data(), kFrames);
+    writer.close();
+    output.commit();
+    std::printf("%s: %d bars at %g BPM, %d frames at %d Hz\n", path.c_str(), kBars, kTempo, kFrames, kSampleRate);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-demo-loop OUTPUT.wav\n");
-        return 2;
-    }
-    try {
-        Stereo loop = synthesiseLoop();
-        normalise(loop);
-        SoundFileWriter writer(argv[1], kSampleRate);
-        writer.write(loop.left.data(), loop.right.data(), kFrames);
-        writer.close();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "make-demo-loop: %s\n", e.what());
-        return 1;
-    }
-    std::printf("%s: %d bars at %g BPM, %d frames at %d Hz\n", argv[1], kBars, kTempo, kFrames,
-                kSampleRate);
-    return 0;
+    return cli::run(kProgram, argc, argv, [](const cli::Arguments& arguments) {
+        writeLoop(arguments);
+        return cli::kExitSuccess;
+    });
 }

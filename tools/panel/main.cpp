@@ -6,16 +6,16 @@
 // without a screen: the same drawing code the real window uses, so no X
 // server is needed.
 //
-//   zarvoline-panel [--program N|NAME] [--input FILE.wav] [--tempo BPM] OUTPUT.png
-#include <cstdio>
+//   zarvoline-panel [--program N|NAME] [--input FILE] [--tempo BPM] [--] OUTPUT.png
 #include <cstdlib>
 #include <memory>
-#include <exception>
 #include <string>
 #include <vector>
 
 #include "plugin/StutterEffectEdit.h"
 #include "editor/StutterEditor.h"
+#include "tools/cli/CommandLine.h"
+#include "tools/cli/OutputFile.h"
 #include "tools/render/RenderError.h"
 #include "tools/render/RenderHost.h"
 #include "tools/render/SoundFile.h"
@@ -35,30 +35,42 @@ struct Options {
     std::string output;
 };
 
-[[noreturn]] void usage(const char* why) {
-    std::fprintf(stderr,
-                 "zarvoline-panel: %s (usage: zarvoline-panel [--program N|NAME] [--input FILE.wav] "
-                 "[--tempo BPM] OUTPUT.png)\n",
-                 why);
-    std::exit(2);
-}
+const cli::Program kProgram{"zarvoline-panel",
+    "usage: zarvoline-panel [--program N|NAME] [--input FILE] [--tempo BPM] [--] OUTPUT.png\n"
+    "\n"
+    "Draws the plug-in's window as a host shows it, off screen (no X server needed),\n"
+    "into a PNG picture that appears only once it is whole.\n"
+    "\n"
+    "  --program N|NAME   the program by number (0 is the first) or by its exact name\n"
+    "  --input FILE       an audio file played through the program first, so that the\n"
+    "                     loop scope and the displays show it\n"
+    "  --tempo BPM        the host's tempo while it plays, 1...999 (default 120)\n"
+    "  --help, --version  this text, or the version; \"--\" ends the options\n"
+    "\n"
+    "Exit status: 0 done, 1 failed (one line on standard error), 2 a command line\n"
+    "that makes no sense.\n"};
 
-Options parse(int argc, char** argv) {
+Options parse(const cli::Arguments& arguments) {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--program" && hasValue) options.program = argv[++i];
-        else if (arg == "--input" && hasValue) options.input = argv[++i];
+    std::vector<std::string> outputs;
+    const std::vector<std::string>& args = arguments.leading;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--program" && hasValue) options.program = args[++i];
+        else if (arg == "--input" && hasValue) options.input = args[++i];
         else if (arg == "--tempo" && hasValue) {
             char* end = nullptr;
-            options.tempo = std::strtod(argv[++i], &end);
-            if (*end || !(options.tempo >= 1.0 && options.tempo <= 999.0)) usage("tempo must be 1 to 999 BPM");
-        } else if (arg.rfind("--", 0) == 0) usage(("unknown option or missing value: " + arg).c_str());
-        else if (options.output.empty()) options.output = arg;
-        else usage("one output file only");
+            options.tempo = std::strtod(args[++i].c_str(), &end);
+            if (*end || !(options.tempo >= 1.0 && options.tempo <= 999.0))
+                throw cli::UsageError("tempo must be 1 to 999 BPM");
+        } else if (cli::looksLikeOption(arg)) throw cli::UsageError("unknown option or missing value: " + arg);
+        else outputs.push_back(arg);
     }
-    if (options.output.empty()) usage("no output file");
+    outputs.insert(outputs.end(), arguments.operands.begin(), arguments.operands.end());
+    if (outputs.size() != 1) throw cli::UsageError(outputs.empty() ? "no output file" : "one output file only");
+    options.output = outputs[0];
+    cli::checkPictureName("the picture", options.output);
     return options;
 }
 
@@ -104,39 +116,41 @@ void play(AEffect* effect, RenderHost& host, SoundFileReader& input) {
     }
 }
 
+void drawPanel(const Options& options) {
+    cli::OutputFile output(options.output);
+    std::unique_ptr<SoundFileReader> input;
+    if (!options.input.empty()) input = std::make_unique<SoundFileReader>(options.input);
+    const double rate = input ? input->sampleRate() : kDefaultRate;
+
+    RenderHost host(rate, options.tempo, kBlockFrames);
+    // Closed however the picture ends, as a host closes what it opened.
+    const std::unique_ptr<AEffect, void (*)(AEffect*)> effect(
+        host.instantiate(createHere), [](AEffect* e) { call(e, effClose); });
+    auto* plugin = static_cast<StutterEffectEdit*>(effect->object);
+    auto* editor = static_cast<StutterEditor*>(plugin->getEditor());
+    editor->setWindowFactory(createHeadlessWindow);
+
+    call(effect.get(), effOpen);
+    call(effect.get(), effSetSampleRate, 0, 0, nullptr, static_cast<float>(rate));
+    call(effect.get(), effSetBlockSize, 0, kBlockFrames);
+    selectProgram(effect.get(), options.program);
+    call(effect.get(), effEditOpen, 0, 0, &host);  // any parent: the window has no screen
+    call(effect.get(), effMainsChanged, 0, 1);
+    if (input) play(effect.get(), host, *input);
+    call(effect.get(), effEditIdle);
+
+    const bool saved = savePicture(*editor->getFrame(), output.writingPath().c_str());
+    call(effect.get(), effMainsChanged, 0, 0);
+    call(effect.get(), effEditClose);
+    if (!saved) throw RenderError("cannot write " + options.output);
+    output.commit();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const Options options = parse(argc, argv);
-    try {
-        std::unique_ptr<SoundFileReader> input;
-        if (!options.input.empty()) input = std::make_unique<SoundFileReader>(options.input);
-        const double rate = input ? input->sampleRate() : kDefaultRate;
-
-        RenderHost host(rate, options.tempo, kBlockFrames);
-        // Closed however the picture ends, as a host closes what it opened.
-        const std::unique_ptr<AEffect, void (*)(AEffect*)> effect(
-            host.instantiate(createHere), [](AEffect* e) { call(e, effClose); });
-        auto* plugin = static_cast<StutterEffectEdit*>(effect->object);
-        auto* editor = static_cast<StutterEditor*>(plugin->getEditor());
-        editor->setWindowFactory(createHeadlessWindow);
-
-        call(effect.get(), effOpen);
-        call(effect.get(), effSetSampleRate, 0, 0, nullptr, static_cast<float>(rate));
-        call(effect.get(), effSetBlockSize, 0, kBlockFrames);
-        selectProgram(effect.get(), options.program);
-        call(effect.get(), effEditOpen, 0, 0, &host);  // any parent: the window has no screen
-        call(effect.get(), effMainsChanged, 0, 1);
-        if (input) play(effect.get(), host, *input);
-        call(effect.get(), effEditIdle);
-
-        const bool saved = savePicture(*editor->getFrame(), options.output.c_str());
-        call(effect.get(), effMainsChanged, 0, 0);
-        call(effect.get(), effEditClose);
-        if (!saved) throw RenderError("cannot write " + options.output);
-        return 0;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "zarvoline-panel: %s\n", error.what());
-        return 1;
-    }
+    return cli::run(kProgram, argc, argv, [](const cli::Arguments& arguments) {
+        drawPanel(parse(arguments));
+        return cli::kExitSuccess;
+    });
 }

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
+#include "tools/cli/OutputFile.h"
 #include "tools/midi/SmfReader.h"
 #include "tools/render/LoadedPlugin.h"
 #include "tools/render/ProgressBar.h"
@@ -76,9 +78,14 @@ void printSummary(const RenderOptions& options, const std::string& through, cons
 void runRender(const RenderOptions& options) {
     SoundFileReader input(options.inputPath);
     checkNothingOverwritesInput(options);
+    // Both outputs exist as temporary files from here on: a folder that
+    // cannot take them fails the render before it starts.
+    cli::OutputFile output(options.outputPath);
+    std::optional<cli::OutputFile> plotFile;
+    if (!options.plotPath.empty()) plotFile.emplace(options.plotPath);
+
     const double rate = input.sampleRate();
     EventSchedule schedule(midiEvents(options), rate);
-
     LoadedPlugin plugin(options.pluginPath, rate, options.tempo, options.blockFrames);
     const int program = options.program ? plugin.selectProgram(*options.program) : -1;
     AEffect* effect = plugin.effect();
@@ -86,13 +93,13 @@ void runRender(const RenderOptions& options) {
         effect->setParameter(effect, plugin.findParameter(setting.parameter), setting.value);
 
     const int64_t totalFrames = input.frames() + std::llround(options.tailSeconds * rate);
-    SoundFileWriter output(options.outputPath, input.sampleRate());
+    SoundFileWriter writer(output, input.sampleRate(), options.outputFormat);
     std::unique_ptr<PlotEnvelopes> plot;
-    if (!options.plotPath.empty()) plot = std::make_unique<PlotEnvelopes>(totalFrames);
+    if (plotFile) plot = std::make_unique<PlotEnvelopes>(totalFrames);
     ProgressBar progress(stderr, totalFrames, wantsProgressBar(totalFrames, rate));
 
     plugin.resume();
-    const RenderJob job{effect, plugin.host().transport(), schedule, input, output, totalFrames,
+    const RenderJob job{effect, plugin.host().transport(), schedule, input, writer, totalFrames,
                         options.blockFrames};
     const RenderStats stats = renderBlocks(job, [&](const BlockView& block) {
         if (plot) plot->add(block);
@@ -100,12 +107,13 @@ void runRender(const RenderOptions& options) {
     });
     plugin.suspend();
     progress.finish();
-    output.close();
+    writer.close();
 
     const std::string through = plugin.name() + programText(effect, program);
     if (plot)
-        writeWaveformPlot(options.plotPath, {{&plot->lanes[0], &plot->lanes[1], &plot->lanes[2], &plot->lanes[3]},
-                                             totalFrames, rate, options.tempo,
-                                             options.inputPath + " through " + through});
+        writeWaveformPlot(*plotFile, {{&plot->lanes[0], &plot->lanes[1], &plot->lanes[2], &plot->lanes[3]},
+                                      totalFrames, rate, options.tempo, options.inputPath + " through " + through});
+    output.commit();
+    if (plotFile) plotFile->commit();
     printSummary(options, through, input, stats, schedule.events().size());
 }

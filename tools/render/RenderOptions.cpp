@@ -47,13 +47,14 @@ ParameterSetting parseSetting(const std::string& text) {
 
 bool takesValue(const std::string& name) {
     for (const char* known : {"--plugin", "--program", "--set", "--tempo", "--block", "--tail",
-                              "--plot", "--midi", "--note"})
+                              "--plot", "--midi", "--note", "--format"})
         if (name == known) return true;
     return false;
 }
 
 // Applies one option that takes a value.
-void applyValueOption(RenderOptions& options, const std::string& name, const std::string& value) {
+void applyValueOption(RenderOptions& options, std::string& formatName, const std::string& name,
+                      const std::string& value) {
     if (value.empty()) throw UsageError(name + " needs a value");
     if (name == "--plugin") {
         options.pluginPath = value;
@@ -70,6 +71,7 @@ void applyValueOption(RenderOptions& options, const std::string& name, const std
     } else if (name == "--tail") {
         options.tailSeconds = numberIn(name, value, 0, kMaxTailSeconds);
     } else if (name == "--plot") {
+        cli::checkPictureName("the picture", value);
         options.plotPath = value;
     } else if (name == "--midi") {
         options.midiPath = value;
@@ -79,6 +81,8 @@ void applyValueOption(RenderOptions& options, const std::string& name, const std
         } catch (const std::invalid_argument& e) {
             throw UsageError(std::string("--note: ") + e.what());
         }
+    } else if (name == "--format") {
+        formatName = value;
     } else {
         throw UsageError("unknown option " + name);
     }
@@ -86,56 +90,60 @@ void applyValueOption(RenderOptions& options, const std::string& name, const std
 
 }  // namespace
 
-RenderOptions parseOptions(std::span<char* const> args, const std::string& defaultPlugin) {
+RenderOptions parseOptions(const cli::Arguments& arguments, const std::string& defaultPlugin) {
     RenderOptions options;
     options.pluginPath = defaultPlugin;
+    std::string formatName;
     std::vector<std::string> files;
+    const std::vector<std::string>& args = arguments.leading;
     for (size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--info") {
+        const std::string& arg = args[i];
+        if (arg == "--info") {
             options.info = true;
         } else if (arg.size() > 2 && arg.starts_with("--")) {
             const size_t equals = arg.find('=');
             const std::string name = arg.substr(0, equals);
             if (equals != std::string::npos) {
-                applyValueOption(options, name, arg.substr(equals + 1));
+                applyValueOption(options, formatName, name, arg.substr(equals + 1));
             } else if (!takesValue(name)) {
                 throw UsageError("unknown option " + name);
             } else if (i + 1 < args.size()) {
-                applyValueOption(options, name, args[++i]);
+                applyValueOption(options, formatName, name, args[++i]);
             } else {
                 throw UsageError(name + " needs a value");
             }
-        } else if (arg.size() > 1 && arg[0] == '-') {
+        } else if (cli::looksLikeOption(arg)) {
             throw UsageError("unknown option " + arg);
         } else {
             files.push_back(arg);
         }
     }
-    if (options.help) return options;
+    files.insert(files.end(), arguments.operands.begin(), arguments.operands.end());
     if (options.info) {
         if (!files.empty()) throw UsageError("--info takes no files");
         return options;
     }
     if (files.size() != 2)
-        throw UsageError("expected INPUT.wav OUTPUT.wav, got " + std::to_string(files.size()) +
+        throw UsageError("expected INPUT OUTPUT, got " + std::to_string(files.size()) +
                          (files.size() == 1 ? " file" : " files"));
     options.inputPath = files[0];
     options.outputPath = files[1];
+    options.outputFormat = chooseAudioFormat(options.outputPath, formatName);
     return options;
 }
 
-void printUsage(std::FILE* out, const std::string& defaultPlugin) {
-    std::fprintf(out,
-        "usage: zarvoline-render [options] INPUT.wav OUTPUT.wav\n"
+std::string renderUsage(const std::string& defaultPlugin) {
+    char text[4096];
+    std::snprintf(text, sizeof text,
+        "usage: zarvoline-render [options] [--] INPUT OUTPUT\n"
         "       zarvoline-render --info [--plugin PATH]\n"
         "\n"
         "Renders an audio file through a VST 2 effect, block by block, as a host would.\n"
         "INPUT is a mono or stereo file libsndfile reads (mono is spread to both\n"
-        "channels); its sample rate is the render's. OUTPUT is written as stereo\n"
-        "32-bit float WAV at the same rate; it is never the input file.\n"
+        "channels); its sample rate is the render's. OUTPUT is written in stereo at the\n"
+        "same rate, in the format its name says: .wav (32-bit float), .flac (24-bit),\n"
+        ".ogg (Vorbis) or .aiff/.aif (24-bit); it is never the input file. It appears\n"
+        "only once it is whole.\n"
         "\n"
         "  --plugin PATH      the VST 2 library (default %s)\n"
         "  --program N|NAME   program by number (0 is the first) or by its exact name\n"
@@ -153,7 +161,12 @@ void printUsage(std::FILE* out, const std::string& defaultPlugin) {
         "                     or a name such as C5, F#3, Bb2, numbered as the plug-in\n"
         "                     names notes: A4 = 57, C5 = 60 (repeatable)\n"
         "  --plot FILE.png    a picture of the input and output waveforms\n"
+        "  --format FORMAT    wav, flac, ogg or aiff, for an OUTPUT named otherwise\n"
         "  --info             print the plug-in's parameters and programs, render nothing\n"
-        "  --help             this text\n",
+        "  --help, --version  this text, or the version; \"--\" ends the options\n"
+        "\n"
+        "Exit status: 0 done, 1 failed (one line on standard error), 2 a command line\n"
+        "that makes no sense.\n",
         defaultPlugin.c_str(), kMinTempo, kMaxTempo, kMaxBlockFrames);
+    return text;
 }

@@ -3,13 +3,13 @@
 // programs and parameters are resolved later, against the loaded plug-in.
 #pragma once
 
-#include <cstdio>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
+#include "tools/cli/CommandLine.h"
 #include "tools/midi/NoteNames.h"
+#include "tools/render/AudioFormat.h"
 
 struct ParameterSetting {
     std::string parameter;  // a name, or an index written as digits
@@ -17,7 +17,6 @@ struct ParameterSetting {
 };
 
 struct RenderOptions {
-    bool help = false;
     bool info = false;
     std::string pluginPath;
     std::optional<std::string> program;  // a number, or a name
@@ -30,6 +29,7 @@ struct RenderOptions {
     std::vector<NoteSpan> notes;
     std::string inputPath;
     std::string outputPath;
+    AudioFormat outputFormat = AudioFormat::Wav;
 };
 
 constexpr double kMinTempo = 1.0;
@@ -37,7 +37,8 @@ constexpr double kMaxTempo = 999.0;
 constexpr int kMaxBlockFrames = 65536;
 constexpr double kMaxTailSeconds = 3600.0;
 
-// `args` without the program name. Throws UsageError with a one-line reason.
-RenderOptions parseOptions(std::span<char* const> args, const std::string& defaultPlugin);
+// Throws UsageError with a one-line reason.
+RenderOptions parseOptions(const cli::Arguments& arguments, const std::string& defaultPlugin);
 
-void printUsage(std::FILE* out, const std::string& defaultPlugin);
+// The --help text.
+std::string renderUsage(const std::string& defaultPlugin);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tools/render/RenderError.h"
+#include "tools/render/WaveHeader.h"
 
 namespace {
 
@@ -42,13 +43,21 @@ int SoundFileReader::read(float* left, float* right, int frames) {
     return got;
 }
 
-SoundFileWriter::SoundFileWriter(const std::string& path, int sampleRate) : path_(path) {
+SoundFileWriter::SoundFileWriter(const cli::OutputFile& output, int sampleRate, AudioFormat format)
+    : output_(output), format_(format) {
     SF_INFO info{};
     info.samplerate = sampleRate;
     info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-    file_ = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (!file_) throw RenderError("cannot write " + path + ": " + sf_strerror(nullptr));
+    info.format = sndfileFormat(format);
+    file_ = sf_open(output.writingPath().c_str(), SFM_WRITE, &info);
+    if (!file_) throw RenderError("cannot write " + output.path() + ": " + sf_strerror(nullptr));
+    // Integer formats stop at full scale instead of wrapping around.
+    sf_command(file_, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    // Left and right, for readers that want to be told (AIFF's CHAN chunk, WAV's channel mask).
+    int channelMap[2] = {SF_CHANNEL_MAP_LEFT, SF_CHANNEL_MAP_RIGHT};
+    sf_command(file_, SFC_SET_CHANNEL_MAP_INFO, channelMap, sizeof channelMap);
+    // The room the peak chunk would take becomes padding that the WAV header needs.
+    sf_command(file_, SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
 }
 
 SoundFileWriter::~SoundFileWriter() {
@@ -62,11 +71,12 @@ void SoundFileWriter::write(const float* left, const float* right, int frames) {
         interleaved_[2 * static_cast<size_t>(i) + 1] = right[i];
     }
     if (sf_writef_float(file_, interleaved_.data(), frames) != frames)
-        throw RenderError("cannot write " + path_ + ": " + sf_strerror(file_));
+        throw RenderError("cannot write " + output_.path() + ": " + sf_strerror(file_));
 }
 
 void SoundFileWriter::close() {
     SNDFILE* file = file_;
     file_ = nullptr;
-    if (sf_close(file) != 0) throw RenderError("cannot finish " + path_);
+    if (sf_close(file) != 0 || (format_ == AudioFormat::Wav && !addFloatExtensionSize(output_.writingPath())))
+        throw RenderError("cannot finish " + output_.path());
 }

@@ -1,7 +1,6 @@
 // Audio files through libsndfile: any file it reads, mono or stereo, comes
 // out as two channels (mono spread to both); renders are written as stereo
-// 32-bit float WAV, which keeps whatever the plug-in produced, even above
-// full scale.
+// files of the kinds AudioFormat names.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +8,9 @@
 #include <vector>
 
 #include <sndfile.h>
+
+#include "tools/cli/OutputFile.h"
+#include "tools/render/AudioFormat.h"
 
 class SoundFileReader {
 public:
@@ -34,18 +36,21 @@ private:
 
 class SoundFileWriter {
 public:
-    // Throws RenderError when the file cannot be created.
-    SoundFileWriter(const std::string& path, int sampleRate);
+    // Writes into the output's temporary file; throws RenderError when it
+    // cannot be opened.
+    SoundFileWriter(const cli::OutputFile& output, int sampleRate, AudioFormat format);
     ~SoundFileWriter();
     SoundFileWriter(const SoundFileWriter&) = delete;
     SoundFileWriter& operator=(const SoundFileWriter&) = delete;
 
     void write(const float* left, const float* right, int frames);
-    // Flushes and closes; throws RenderError when the data did not all reach the file.
+    // Finishes the file, header included, ready for the output's commit();
+    // throws RenderError when the data did not all reach it.
     void close();
 
 private:
-    std::string path_;
+    const cli::OutputFile& output_;
+    AudioFormat format_;
     SNDFILE* file_ = nullptr;
     std::vector<float> interleaved_;
 };

@@ -81,7 +81,7 @@ void drawLane(cairo_t* cr, const PlotContent& content, int lane) {
     cairo_stroke(cr);
 }
 
-void drawToPng(const std::string& path, const PlotContent& content) {
+void drawToPng(const cli::OutputFile& output, const PlotContent& content) {
     std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
         cairo_image_surface_create(CAIRO_FORMAT_RGB24, PlotLayout::kWidth, kHeight),
         cairo_surface_destroy);
@@ -99,15 +99,15 @@ void drawToPng(const std::string& path, const PlotContent& content) {
 
     cairo_surface_flush(surface.get());
     if (cairo_status(cr) != CAIRO_STATUS_SUCCESS ||
-        cairo_surface_write_to_png(surface.get(), path.c_str()) != CAIRO_STATUS_SUCCESS)
-        throw RenderError("cannot write the picture " + path);
+        cairo_surface_write_to_png(surface.get(), output.writingPath().c_str()) != CAIRO_STATUS_SUCCESS)
+        throw RenderError("cannot write the picture " + output.path());
 }
 
 }  // namespace
 
-void writeWaveformPlot(const std::string& path, const PlotContent& content) {
+void writeWaveformPlot(const cli::OutputFile& output, const PlotContent& content) {
     try {
-        drawToPng(path, content);
+        drawToPng(output, content);
     } catch (...) {
         releaseFontCaches();
         throw;

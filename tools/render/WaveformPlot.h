@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "tools/cli/OutputFile.h"
 #include "tools/render/WaveEnvelope.h"
 
 struct PlotLayout {
@@ -23,5 +24,6 @@ struct PlotContent {
     std::string title;
 };
 
-// Throws RenderError when the picture cannot be written.
-void writeWaveformPlot(const std::string& path, const PlotContent& content);
+// Writes the picture into the output's temporary file; throws RenderError
+// when it cannot.
+void writeWaveformPlot(const cli::OutputFile& output, const PlotContent& content);
