@@ -54,10 +54,9 @@ void Report::run(const std::string& name, const std::function<std::string()>& ch
 }
 
 // The command line, in one place: the usage line is also the message of a wrong one.
-static constexpr const char* kUsageLine =
-    "usage: zarvoline-validate [--expect-fail CHECK]... [--] PLUGIN.so\n"
-    "       zarvoline-validate --fuzz SEED STEPS [PLUGIN.so]\n";
+static constexpr const char* kUsageLine = "usage: zarvoline-validate [--expect-fail CHECK]... [--] PLUGIN.so\n";
 static const cli::Program kProgram{"zarvoline-validate", std::string(kUsageLine) +
+    "       zarvoline-validate --fuzz SEED STEPS [PLUGIN.so]\n"
     "\n"
     "Loads a VST 2 library and checks it the way hosts and plug-in validators\n"
     "exercise one, printing PASS or FAIL and a reason for each check.\n"
