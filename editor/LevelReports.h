@@ -15,7 +15,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "params/Relaxed.h"
+#include "common/Relaxed.h"
 
 // A level and where the loop stood when it was measured (fractions of the
 // loop buffer, as the status values give them).

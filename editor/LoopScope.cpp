@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 #include "widgets/MouseButtons.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <new>
 
 #include "params/ParameterIds.h"
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 #include "plugin/AudioEffectX.h"
 #include "widgets/Bitmap.h"
 #include "widgets/Control.h"

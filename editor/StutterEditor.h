@@ -10,7 +10,7 @@
 #include "editor/LevelReports.h"
 #include "editor/ParameterChanges.h"
 #include "params/RangeMapper.h"
-#include "params/Relaxed.h"
+#include "common/Relaxed.h"
 #include "widgets/AEffGUIEditor.h"
 #include "widgets/ControlListener.h"
 

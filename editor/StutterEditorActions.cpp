@@ -10,7 +10,7 @@
 #include "editor/TouchKnob.h"
 #include "editor/ValueTexts.h"
 #include "params/ParameterIds.h"
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 #include "plugin/AudioEffectX.h"
 #include "widgets/MouseButtons.h"
 #include "widgets/OptionMenu.h"

@@ -12,7 +12,7 @@
 #include "editor/TouchSlider.h"
 #include "editor/ValueTexts.h"
 #include "params/ParameterIds.h"
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 #include "plugin/AudioEffectX.h"
 #include "widgets/EditorFrame.h"
 #include "widgets/HandleSlider.h"

@@ -11,7 +11,7 @@
 #include "engine/Timing.h"
 #include "params/ParameterIds.h"
 #include "params/StepMaps.h"
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 #include "plugin/AudioEffectX.h"
 #include "widgets/HandleSlider.h"
 #include "widgets/KickButton.h"

@@ -9,7 +9,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "params/Relaxed.h"
+#include "common/Relaxed.h"
 
 enum DeferredKind : int32_t {
     kDeferredProgramChange = 0,

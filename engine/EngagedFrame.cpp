@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "engine/Timing.h"
-#include "params/Truncate.h"
-#include "plugin/StutterEffect.h"
+#include "common/Truncate.h"
+#include "engine/StutterEngine.h"
 
-void StutterEffect::processEngagedFrame(EngineFrame& frame, int32_t& readIndex) {
+void StutterEngine::processEngagedFrame(EngineFrame& frame, int32_t& readIndex) {
     engine.engineTicks = wrappingAdd(engine.engineTicks, 1);
     recordFrame(frame);
 
@@ -24,7 +24,7 @@ void StutterEffect::processEngagedFrame(EngineFrame& frame, int32_t& readIndex) 
     frame.lenF = static_cast<float>(frame.len);
     engine.sliceEnd = truncInt(static_cast<double>(frame.lenF) + engine.sliceStart);
     engine.songPosition = wrappingAdd(engine.songPosition, 1);
-    if (engine.sliceStart >= static_cast<float>(bufferCapacity)) rewindLoop();
+    if (engine.sliceStart >= static_cast<float>(LoopBuffers::kCapacity)) rewindLoop();
 
     decideRestart(frame, readIndex);
     if (frame.restart) restartSlice(frame, readIndex);
@@ -41,20 +41,20 @@ void StutterEffect::processEngagedFrame(EngineFrame& frame, int32_t& readIndex) 
 // Writes the input into the loop buffers while Record is on. When the
 // buffers are full, recording stops by itself and the loop goes on playing
 // what it has; it never wraps round to overwrite the start.
-void StutterEffect::recordFrame(const EngineFrame& frame) {
-    const int32_t capacity = bufferCapacity;
+void StutterEngine::recordFrame(const EngineFrame& frame) {
+    const int32_t capacity = LoopBuffers::kCapacity;
     const int32_t position = engine.recordPos;
-    if (position >= capacity && paramValues[kRecord] != 0.0f) {
-        paramValues[kRecord] = 0.0f;  // the program keeps its value; the engine stays engaged
-        updateEditorParameter(kRecord, 0.0f);
+    if (position >= capacity && settings.values[kRecord] != 0.0f) {
+        settings.values[kRecord] = 0.0f;  // the program keeps its value; the engine stays engaged
+        listener.recordingStopped();
     }
-    if (paramValues[kRecord] == 0.0f) {
+    if (settings.values[kRecord] == 0.0f) {
         if (settings.directionMode == kDirectionReverse) engine.playDirection = kPlayBackward;
         return;
     }
     if (position < 0 || position >= capacity) return;
-    loopBufferLeft[position] = frame.inL;
-    loopBufferRight[position] = frame.inR;
+    buffers.left[position] = frame.inL;
+    buffers.right[position] = frame.inR;
     if (position > engine.recordedLength) engine.recordedLength = position + 1;
     if (position >= engine.framesWritten) engine.framesWritten = position + 1;
     engine.recordPos = position + 1;
@@ -65,9 +65,9 @@ void StutterEffect::recordFrame(const EngineFrame& frame) {
 // Whether the slice starts over on this frame. While Release is held nothing
 // repeats: the slice window slides along with the cursor. Alter turns the
 // cursor round at either end; one of the two turns is the restart.
-void StutterEffect::decideRestart(EngineFrame& frame, int32_t& readIndex) {
+void StutterEngine::decideRestart(EngineFrame& frame, int32_t& readIndex) {
     frame.restart = false;
-    if (paramValues[kRelease] != 0.0f) {
+    if (stored(kRelease) != 0.0f) {
         engine.playDirection = kPlayForward;
         engine.sliceStart += 1.0f;
         const int32_t next = engine.releasePosition + 1;

@@ -1,11 +1,11 @@
 // The filter's design and its tempo-synchronised modulation: the cutoff is
 // scaled by a slow cosine or sine that steps on a grid, and each step
-// publishes a fresh design to the audio thread.
+// makes a fresh design.
 #include <cmath>
 
 #include "engine/Timing.h"
-#include "params/Truncate.h"
-#include "plugin/StutterEffect.h"
+#include "common/Truncate.h"
+#include "engine/StutterEngine.h"
 
 namespace {
 
@@ -16,7 +16,8 @@ enum LfoShape : int32_t { kLfoDown = 0, kLfoUp = 1 };
 
 }  // namespace
 
-void StutterEffect::recomputeFilter(bool force) {
+void StutterEngine::recomputeFilter(bool force, int32_t updateMode, int32_t restartMode,
+                                    float speed) {
     // While Release is held the slice window slides with the cursor, so its
     // own position never changes; the slices are counted out instead.
     const int32_t released = engine.releasePosition;
@@ -28,10 +29,8 @@ void StutterEffect::recomputeFilter(bool force) {
                       engine.hostTempo);
     };
 
-    const int32_t restartMode = settings.filterRestartMode;
     const bool restartHit = restartMode == 1 ? sliceStartFrame : gridHit(restartMode, 6);
 
-    const int32_t updateMode = settings.filterUpdateMode;
     bool updateHit = false;
     if (updateMode == 0) {
         const int32_t rate = engine.hostSampleRate;
@@ -43,49 +42,43 @@ void StutterEffect::recomputeFilter(bool force) {
     }
 
     if (!restartHit && !updateHit && !force) return;
-    designFilter(restartHit);
+    designFilter(restartHit, speed);
 }
 
 // One step of the modulation (from its start when `restart`), and a design
 // for the frequency it gives.
-void StutterEffect::designFilter(bool restart) {
+void StutterEngine::designFilter(bool restart, float speed) {
     const double freq = stored(kFilterFreq);
     engine.filterFreqHz = freq * freq * freq * 16000.0;
     engine.filterGainDb = stored(kFilterGain) * 32.0 - 16.0;
     engine.filterBandwidth = stored(kFilterQ) + 0.0001;
-    engine.filterFreqHz = filterLfoValue(restart) * engine.filterFreqHz + 10.0;
-    publishFilterDesign();
+    engine.filterFreqHz = filterLfoValue(restart, speed) * engine.filterFreqHz + 10.0;
+    makeFilterDesign();
 }
 
 // Designs the filter for the current frequency, gain and bandwidth at the
-// rate the engine runs at, and hands it to the audio thread.
-void StutterEffect::publishFilterDesign() {
-    BiquadCoefficients design;
+// rate the engine runs at.
+void StutterEngine::makeFilterDesign() {
     const double frequency = engine.filterFreqHz;
     const int32_t rate = engine.hostSampleRate;
     engine.filterSampleRate = rate;
     bool active = designBiquad(settings.filterType, engine.filterGainDb, frequency, rate,
-                               engine.filterBandwidth, design);
+                               engine.filterBandwidth, filterRunning);
     // A cutoff at or above half the sample rate (Filter freq near the top at a
     // low rate) has no meaningful design, and out-of-range knob values can
     // give unstable ones: the stage then lets the signal through unfiltered.
-    if (active && !biquadPlayable(design, frequency, rate)) active = false;
-    filterDesigns.publish(active, design);
+    if (active && !biquadPlayable(filterRunning, frequency, rate)) active = false;
+    filterActive = active;
 }
 
-// Runs the newest design over the replayed signal and, during a crossfade, the
+// Runs the design over the replayed signal and, during a crossfade, the
 // outgoing material, each channel through its own history. A history that
 // runs away (a design that changes on every few frames can make the filter
 // ring up without bound) is cleared, and its samples of the frame are silence.
-void StutterEffect::runFilterStage(EngineFrame& frame) {
-    if (engine.filterHistoryStale) {
-        filterWet = filterOutgoing = StereoHistory{};
-        engine.filterHistoryStale = false;
-    }
+void StutterEngine::runFilterStage(EngineFrame& frame) {
     if (settings.filterType == kFilterOff) return;
-    recomputeFilter(false);
-    if (settings.filterType == kFilterOff) return;
-    filterDesigns.fetch(filterDesignSeen, filterActive, filterRunning);
+    recomputeFilter(false, settings.filterUpdateMode, settings.filterRestartMode,
+                    stored(kFilterSpeed));
     if (!filterActive) return;
 
     filterChannel(frame.wetL, filterWet.left);
@@ -96,16 +89,16 @@ void StutterEffect::runFilterStage(EngineFrame& frame) {
     }
 }
 
-void StutterEffect::filterChannel(float& sample, BiquadHistory& history) {
+void StutterEngine::filterChannel(float& sample, BiquadHistory& history) {
     sample = static_cast<float>(runBiquad(sample, filterRunning, history));
     if (!biquadRunningAway(history, filterRunning)) return;
     history = BiquadHistory{};
     sample = 0.0f;
 }
 
-double StutterEffect::filterLfoValue(bool restart) {
+double StutterEngine::filterLfoValue(bool restart, float speed) {
     if (restart) engine.filterLfoPhase = 0.0f;
-    engine.filterLfoPhase += stored(kFilterSpeed);
+    engine.filterLfoPhase += speed;
     const double phase = engine.filterLfoPhase;
     switch (settings.filterLfoShape) {
         case kLfoDown: return (std::cos(phase) + 1.0) * 0.5;

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "params/Truncate.h"
-#include "plugin/StutterEffect.h"
+#include "common/Truncate.h"
+#include "engine/StutterEngine.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ int32_t modulateLength(int32_t length, bool stepAllowed, const ModulatorInputs& 
     }
 }
 
-int32_t StutterEffect::modulateLength(int32_t length, bool stepAllowed) {
+int32_t StutterEngine::modulateLength(int32_t length, bool stepAllowed) {
     ModulatorInputs in;
     in.mode = settings.modulatorMode;
     if (in.mode == kModulatorOff) return length;

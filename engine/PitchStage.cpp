@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "plugin/StutterEffect.h"
+#include "engine/StutterEngine.h"
 
 int32_t pitchIndex(float pitch, float hold, float rel, int32_t lfoTime) {
     // 12..108: four octaves down to four up around the unity entry 60.
@@ -17,11 +17,10 @@ int32_t pitchIndex(float pitch, float hold, float rel, int32_t lfoTime) {
     return truncInt(wobbled);
 }
 
-float StutterEffect::pitchTableRatio(int32_t index) const { return pitchTable.ratio(index); }
 
-float StutterEffect::computePitchRatio() {
-    if (midi.noteHeld) return pitchTableRatio(midi.heldNote);
+float StutterEngine::computePitchRatio() {
+    if (engine.noteHeld) return pitchTable.ratio(engine.heldNote);
     if (settings.pitchMode == 0) return 1.0f;
-    return pitchTableRatio(pitchIndex(stored(kPitch), stored(kPitchHold), stored(kPitchRel),
+    return pitchTable.ratio(pitchIndex(stored(kPitch), stored(kPitchHold), stored(kPitchRel),
                                       engine.pitchLfoTime));
 }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 
 // The table index for the Pitch value, with the vibrato applied when both
 // Pitch rel and Pitch hold are non-zero; lfoTime counts engaged frames.

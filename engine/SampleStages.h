@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 
 // 1.0 while the frame at `position` into a slice of `length` frames sounds,
 // 0.0 in the slice's last `amount` fraction. The first frame always sounds.

@@ -1,8 +1,8 @@
 #include "engine/SliceLength.h"
 
 #include "engine/Timing.h"
-#include "params/Truncate.h"
-#include "plugin/StutterEffect.h"
+#include "common/Truncate.h"
+#include "engine/StutterEngine.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ int32_t minimumSliceLength(int32_t length, float offsetSamples) {
     return kShortestSlice;
 }
 
-int32_t StutterEffect::computeSliceLength(bool stepAllowed) {
+int32_t StutterEngine::computeSliceLength(bool stepAllowed) {
     int32_t divisions = engine.divisionCount;
     if (divisions < 1) divisions = 1;
     const int32_t lengthSamples = settings.lengthSamples;

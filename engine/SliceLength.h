@@ -1,7 +1,7 @@
 // How long the next slice is: the Length divided by the division count,
 // snapped by Length Quant, glided towards when short, stretched and squeezed
 // by Shuffle, varied by the modulator, and kept above a minimum. The pieces
-// are host-free; StutterEffect::computeSliceLength strings them together.
+// are host-free; StutterEngine::computeSliceLength strings them together.
 #pragma once
 
 #include <cstdint>

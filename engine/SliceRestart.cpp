@@ -1,10 +1,10 @@
 // A slice starting over: count the repeat, move the slice on by the Offset
 // once all repeats are played, place the cursor, and begin the crossfade out
 // of the material that was playing.
-#include "params/Truncate.h"
-#include "plugin/StutterEffect.h"
+#include "common/Truncate.h"
+#include "engine/StutterEngine.h"
 
-void StutterEffect::restartSlice(EngineFrame& frame, int32_t& readIndex) {
+void StutterEngine::restartSlice(EngineFrame& frame, int32_t& readIndex) {
     engine.blendReadIndex = readIndex;  // the outgoing material goes on from here
     engine.pitchRatio = computePitchRatio();
     frame.len = computeSliceLength(false);
@@ -27,7 +27,7 @@ void StutterEffect::restartSlice(EngineFrame& frame, int32_t& readIndex) {
         engine.divisionCountdown = division;
     }
 
-    const int32_t capacity = bufferCapacity;
+    const int32_t capacity = LoopBuffers::kCapacity;
     int32_t sliceEnd = truncInt(static_cast<double>(frame.lenF) + engine.sliceStart);
     if (sliceEnd > capacity) sliceEnd = capacity;
     engine.sliceEnd = sliceEnd;
@@ -51,7 +51,7 @@ void StutterEffect::restartSlice(EngineFrame& frame, int32_t& readIndex) {
 // over the division under BPM Lock and scaled with the modulated length; a
 // pending Offset Jmp FFW or Back adds or takes one slice length and ends the
 // repeats at once.
-float StutterEffect::restartJump(int32_t len) {
+float StutterEngine::restartJump(int32_t len) {
     const int32_t lockState = settings.bpmLockState;
     float jump = settings.offsetSamples;
     const int32_t divisions = engine.divisionCount;
@@ -61,11 +61,11 @@ float StutterEffect::restartJump(int32_t len) {
     if (settings.modulatorMode != 0 && lockState != 0 && lengthSamples > 0)
         jump = static_cast<float>(static_cast<double>(len) / lengthSamples * jump);
 
-    const int32_t request = settings.offsetJumpRequest;
+    const int32_t request = pendingOffsetJump;
     if (request == 1 || request == 2) {
         engine.repeatsLeft = 1;
         jump = request == 1 ? static_cast<float>(len) + jump : jump - static_cast<float>(len);
-        settings.offsetJumpRequest = 0;
+        pendingOffsetJump = 0;
     }
     return jump;
 }
@@ -73,7 +73,7 @@ float StutterEffect::restartJump(int32_t len) {
 // Keeps the read position inside the recording: a cursor that ran off the
 // start wraps to the last slice of the recording; one beyond what was
 // recorded, or outside the buffer, rewinds the loop.
-void StutterEffect::guardReadPosition(const EngineFrame& frame, int32_t& readIndex) {
+void StutterEngine::guardReadPosition(const EngineFrame& frame, int32_t& readIndex) {
     if (engine.playIndex == 0) {
         engine.playPos = 0.0;
         readIndex = 0;
@@ -86,18 +86,18 @@ void StutterEffect::guardReadPosition(const EngineFrame& frame, int32_t& readInd
         engine.sliceStart = static_cast<float>(wrapped);
         engine.sliceEnd = recorded;
     }
-    if (readIndex < 0 || readIndex > engine.recordedLength || readIndex >= bufferCapacity) {
+    if (readIndex < 0 || readIndex > engine.recordedLength || readIndex >= LoopBuffers::kCapacity) {
         readIndex = 0;
         rewindLoop();
         engine.playDirection = kPlayForward;
     }
     const int32_t blendIndex = engine.blendReadIndex;
-    if (blendIndex < 0 || blendIndex >= bufferCapacity) engine.blendReadIndex = 0;
+    if (blendIndex < 0 || blendIndex >= LoopBuffers::kCapacity) engine.blendReadIndex = 0;
 }
 
 // The crossfade runs over the Blend fraction of the new slice; the first
 // crossfaded frame already carries one step of the new material.
-void StutterEffect::startCrossfade(const EngineFrame& frame) {
+void StutterEngine::startCrossfade(const EngineFrame& frame) {
     int32_t frames = truncInt(static_cast<double>(frame.lenF) * stored(kBlend));
     if (frames < 0) frames = 0;  // a negative Blend is no crossfade at all
     engine.blendRemaining = frames;

@@ -1,6 +1,6 @@
 #include "engine/Timing.h"
 
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 
 int32_t sampleRateFromHost(double reported) {
     const int32_t rate = truncInt(reported);

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 
 namespace {
 

@@ -1,8 +1,4 @@
-// MIDI from the host: notes play the effect or recall programs, controllers
-// and pitch bend drive parameters, and the learn modes bind the next message.
-// Everything is applied at once, when the event list arrives; program changes
-// wait in the deferred queue for the Rec Sync grid.
-#include "plugin/StutterEffect.h"
+#include "midi/MidiInput.h"
 
 namespace {
 
@@ -17,29 +13,16 @@ constexpr int kAllNotesOffController = 126;  // treated as a note-off
 
 }  // namespace
 
-VstInt32 StutterEffect::processEvents(VstEvents* events) {
-    if (!events) return 1;
-    for (VstInt32 i = 0; i < events->numEvents; ++i) {
-        const VstEvent* event = events->events[i];
-        // Only whole MIDI events: a short byteSize would leave the bytes unread.
-        if (!event || event->type != kVstMidiType ||
-            event->byteSize < static_cast<VstInt32>(sizeof(VstMidiEvent) - 8))
-            continue;
-        const auto* midiEvent = reinterpret_cast<const VstMidiEvent*>(event);
-        const auto* bytes = reinterpret_cast<const uint8_t*>(midiEvent->midiData);
-        handleMidiMessage(bytes[0], bytes[1] & 0x7F, bytes[2] & 0x7F);
-    }
-    return 1;
-}
-
-void StutterEffect::handleMidiMessage(uint8_t statusByte, uint8_t data1, uint8_t data2) {
+void MidiInput::handleMessage(uint8_t statusByte, uint8_t data1, uint8_t data2) {
+    data1 &= 0x7F;
+    data2 &= 0x7F;
     const uint8_t status = statusByte & 0xF0;  // every channel alike
     switch (status) {
         case kNoteOn:
         case kNoteOff: handleNote(data1, status == kNoteOn ? data2 : 0); break;
         case kControlChange:
             if (data1 == kAllNotesOffController)
-                noteTriggerOff();
+                target.releaseNote();
             else
                 handleController(data1, static_cast<float>(data2) * (1.0f / 127.0f));
             break;
@@ -52,39 +35,27 @@ void StutterEffect::handleMidiMessage(uint8_t statusByte, uint8_t data1, uint8_t
     }
 }
 
-void StutterEffect::handleNote(int note, int velocity) {
-    if (midi.programLearnArmed) {
-        midi.noteProgramMap[note] = midi.programLearnTarget.load();
-        midi.programLearnArmed = false;
+void MidiInput::handleNote(int note, int velocity) {
+    if (maps.programLearnArmed) {
+        maps.noteProgramMap[note] = maps.programLearnTarget.load();
+        maps.programLearnArmed = false;
     }
     if (velocity == 0) {
-        noteTriggerOff();  // releasing any note, bound or not, stops recording
+        target.releaseNote();  // releasing any note, bound or not, stops recording
         return;
     }
-    const int32_t program = midi.noteProgramMap[note];
+    const int32_t program = maps.noteProgramMap[note];
     if (program >= 0)
-        queueDeferredCommand(kDeferredProgramChange, program);
+        target.queueProgramChange(program);
     else
-        noteTriggerOn(note);
+        target.playNote(note);
 }
 
-void StutterEffect::handleController(int controller, float value) {
-    if (midi.controllerLearnArmed) {
-        midi.controllerMap[controller] = midi.controllerLearnTarget.load();
-        midi.controllerLearnArmed = false;
+void MidiInput::handleController(int controller, float value) {
+    if (maps.controllerLearnArmed) {
+        maps.controllerMap[controller] = maps.controllerLearnTarget.load();
+        maps.controllerLearnArmed = false;
     }
-    const int32_t parameter = midi.controllerMap[controller];
-    if (parameter >= 0) setParameter(parameter, value);
-}
-
-void StutterEffect::noteTriggerOn(int note) {
-    engine.modulatorStep = 0;
-    setParameter(kRecord, 1.0f);
-    midi.heldNote = note;
-    midi.noteHeld = true;
-}
-
-void StutterEffect::noteTriggerOff() {
-    midi.noteHeld = false;
-    setParameter(kRecord, 0.0f);
+    const int32_t parameter = maps.controllerMap[controller];
+    if (parameter >= 0) target.setParameter(parameter, value);
 }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "params/Relaxed.h"
+#include "common/Relaxed.h"
 
 struct MidiMaps {
     static constexpr int kSize = 128;
@@ -28,6 +28,4 @@ struct MidiMaps {
     Relaxed<int32_t> noteProgramMap[kSize];
     Relaxed<bool> programLearnArmed{false};
     Relaxed<int32_t> programLearnTarget{0};
-    Relaxed<bool> noteHeld{false};
-    Relaxed<int32_t> heldNote{60};
 };

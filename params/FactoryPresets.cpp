@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "plugin/StutterEffect.h"
+#include "params/ParameterModel.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ const FactoryPreset kFactoryPresets[] = {
 
 }  // namespace
 
-void StutterEffect::writeFactoryPresets() {
+void ParameterModel::writeFactoryPresets() {
     for (int p = 0; p < kNumPrograms; ++p) {
         char name[kProgramNameSize];
         std::snprintf(name, sizeof name, "QLX-%i", p);
@@ -85,6 +85,6 @@ void StutterEffect::writeFactoryPresets() {
     }
     // Program 0's loop is one bar at the host's tempo of this moment, stored
     // into the live values and program 0 (the current one) alike.
-    curProgram = 0;
+    currentIndex = 0;
     setLengthFromTempo(1.0f, 1.0f);
 }

@@ -2,8 +2,9 @@
 // learn actions, and a loop length typed in as a tempo.
 #include <cmath>
 
-#include "params/Truncate.h"
-#include "plugin/StutterEffect.h"
+#include "common/Truncate.h"
+#include "midi/MidiMaps.h"
+#include "params/ParameterModel.h"
 
 namespace {
 
@@ -25,21 +26,12 @@ enum LengthOperation : int32_t {
     kLengthSixteenthTriplets,
 };
 
-enum MidiAction : int32_t {
-    kMidiKnobsDefault = 0,
-    kMidiKnobsClear,
-    kMidiRandomizeKnobs,
-    kMidiPresetLearn,
-    kMidiPresetClear,
-    kMidiPresetAutoLearn,
-};
-
 constexpr float kLockOn = 1.0f;
 constexpr int32_t kMaxOffsetFrames = 5000;
 
 }  // namespace
 
-void StutterEffect::runOffsetOperation(int32_t op) {
+void ParameterModel::runOffsetOperation(int32_t op) {
     // The lock is released for the change and taken again, so that its ratio
     // follows the new offset.
     auto relocking = [this](bool locked, float frames) {
@@ -76,10 +68,10 @@ void StutterEffect::runOffsetOperation(int32_t op) {
         case kOffsetZero: relocking(lockStored, 0.0f); break;
         default: break;
     }
-    updateEditorParameter(kOffset, stored(kOffset));
+    notify(kOffset, stored(kOffset));
 }
 
-void StutterEffect::runLengthOperation(int32_t op) {
+void ParameterModel::runLengthOperation(int32_t op) {
     const float saved = stored(kBpmLock);
     if (saved != 0.0f) applyBpmLock(0.0f);
     const int32_t length = settings.lengthSamples;
@@ -97,13 +89,13 @@ void StutterEffect::runLengthOperation(int32_t op) {
         case kLengthSixteenthTriplets: setLengthFromTempo(saved, 0.1875f); break;
         default: break;
     }
-    engine.modulatorStep = 0;
-    updateEditorParameter(kLength, stored(kLength));
-    updateEditorParameter(kOffset, stored(kOffset));
+    post(EngineRequest::kResetModulatorStep);
+    notify(kLength, stored(kLength));
+    notify(kOffset, stored(kOffset));
     if (saved != 0.0f) applyBpmLock(saved);
 }
 
-void StutterEffect::runMidiAction(int32_t action) {
+void ParameterModel::runMidiAction(int32_t action) {
     switch (action) {
         case kMidiKnobsDefault: midi.resetControllerMap(); break;
         case kMidiKnobsClear: midi.clearControllerMap(); break;
@@ -118,8 +110,8 @@ void StutterEffect::runMidiAction(int32_t action) {
     }
 }
 
-void StutterEffect::runTempoLength(float tempo) {
+void ParameterModel::runTempoLength(float tempo) {
     setLengthFromTempo(1.0f, 1.0f, tempo);
-    updateEditorParameter(kLength, stored(kLength));
-    updateEditorParameter(kOffset, stored(kOffset));
+    notify(kLength, stored(kLength));
+    notify(kOffset, stored(kOffset));
 }

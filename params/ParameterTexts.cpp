@@ -4,15 +4,16 @@
 #include <cstring>
 
 #include "params/StepMaps.h"
-#include "params/Truncate.h"
-#include "plugin/StutterEffect.h"
+#include "common/Truncate.h"
+#include "params/NumberTexts.h"
+#include "params/ParameterModel.h"
 
 namespace {
 
 // Every text here fits the 24 bytes we promise hosts; snprintf makes sure.
 template <typename... Args>
 void format(char* text, const char* pattern, Args... args) {
-    std::snprintf(text, kVstMaxTextLen, pattern, args...);
+    std::snprintf(text, kParameterTextSize, pattern, args...);
 }
 
 void copy(char* text, const char* source) { format(text, "%s", source); }
@@ -21,29 +22,30 @@ constexpr float kPerBufferFrame = 1.6666667e-6f;  // 1 / kSampleBufferFrames
 
 }  // namespace
 
-float StutterEffect::getParameter(VstInt32 index) {
-    if (isParameter(index)) return paramValues[index];
+float ParameterModel::getParameter(int index) const {
+    if (isParameter(index)) return settings.values[index];
+    const EngineStatus& status = engine->status();
     switch (index) {
-        case kStatusPlayPos: return static_cast<float>(engine.playIndex) * kPerBufferFrame;
-        case kStatusRecordPos: return static_cast<float>(engine.recordPos) * kPerBufferFrame;
+        case kStatusPlayPos: return static_cast<float>(status.playIndex) * kPerBufferFrame;
+        case kStatusRecordPos: return static_cast<float>(status.recordPos) * kPerBufferFrame;
         case kStatusRecordedLength:
-            return static_cast<float>(engine.recordedLength) * kPerBufferFrame;
+            return static_cast<float>(status.recordedLength) * kPerBufferFrame;
         default: return 0.0f;
     }
 }
 
-void StutterEffect::getParameterName(VstInt32 index, char* text) {
+void ParameterModel::parameterName(int index, char* text) const {
     if (isParameter(index))
         copy(text, kParameterTable[index].name);
     else
         format(text, "idx %ld", static_cast<long>(index));
 }
 
-void StutterEffect::getParameterLabel(VstInt32 index, char* text) {
+void ParameterModel::parameterLabel(int index, char* text) const {
     copy(text, isParameter(index) ? kParameterTable[index].label : "");
 }
 
-void StutterEffect::getParameterDisplay(VstInt32 index, char* text) {
+void ParameterModel::parameterDisplay(int index, char* text) {
     const float v = isParameter(index) ? stored(index) : 0.0f;
     switch (index) {
         case kRecord: copy(text, v != 0.0f ? "Recording" : "Waiting"); break;
@@ -58,11 +60,11 @@ void StutterEffect::getParameterDisplay(VstInt32 index, char* text) {
             copy(text, (mode >= 0 && mode <= 2) ? kNames[mode] : "Forward");
             break;
         }
-        case kLength: long2string(settings.lengthSamples, text); break;
+        case kLength: longText(settings.lengthSamples, text); break;
         case kLengthQuant: format(text, "%i", settings.lengthQuantDivisions.load()); break;
         case kDivisionNum: format(text, "%i", divisionValue()); break;
         case kDivisionDenom: copy(text, v == 0.0f ? "1 2 4 8 16" : "1 3 5 7 9"); break;
-        case kOffset: float2string(settings.offsetSamples, text); break;
+        case kOffset: floatText(settings.offsetSamples, text); break;
         case kOffsetJmpFfw:
         case kOffsetJmpBack: copy(text, "Move to jump"); break;
         case kRepeats: format(text, "%i", settings.repeatCount.load()); break;
@@ -85,9 +87,11 @@ void StutterEffect::getParameterDisplay(VstInt32 index, char* text) {
         case kModulatorMode: format(text, "%1f", static_cast<double>(v)); break;
         case kPitch: format(text, "%ld", long{truncInt(96.0f * v + 12.0f)} - 60); break;
         case kPitchPhase: copy(text, v != 0.0f ? "Up" : "Down"); break;
-        case kFilterFreq: format(text, "%.1f", engine.filterFreqHz.load()); break;
-        case kFilterQ: format(text, "%.2f", engine.filterBandwidth.load()); break;
-        case kFilterGain: format(text, "%.1f", engine.filterGainDb.load()); break;
+        // The cutoff as the filter plays it, modulation included (as of the
+        // last block); gain and bandwidth as the design takes them.
+        case kFilterFreq: format(text, "%.1f", engine->status().filterFreqHz.load()); break;
+        case kFilterQ: format(text, "%.2f", stored(kFilterQ) + 0.0001); break;
+        case kFilterGain: format(text, "%.1f", stored(kFilterGain) * 32.0 - 16.0); break;
         case kFilterType: format(text, "%.1f", static_cast<double>(v)); break;
         default: format(text, "idx %ld", static_cast<long>(index)); break;
     }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "params/ParameterTable.h"
-#include "params/Relaxed.h"
+#include "common/Relaxed.h"
 
 constexpr int kProgramSlots = 73;
 constexpr int kProgramNameSize = 24;  // 23 characters and the terminator

@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "params/Truncate.h"
-#include "plugin/StutterEffect.h"
+#include "common/Truncate.h"
+#include "midi/MidiMaps.h"
+#include "params/ParameterModel.h"
 
 namespace {
 
@@ -35,41 +36,37 @@ constexpr float kBarInFrames = 240.0f;  // frames per bar = rate * 240 / tempo (
 
 }  // namespace
 
-void StutterEffect::setProgram(VstInt32 program) {
+void ParameterModel::setProgram(int program) {
     if (program < 0 || program >= kNumPrograms) return;
-    curProgram = program;
+    currentIndex = program;
     if (program != 0) midi.programLearnTarget = program;
-    paramValues[kBpmLock] = 0.0f;
-    paramValues[kRepeatLock] = 0.0f;
+    settings.values[kBpmLock] = 0.0f;
+    settings.values[kRepeatLock] = 0.0f;
     settings.bpmLockState = 0;
     const ProgramRecord& record = programs[program];
     for (int parameter : kProgramApplyOrder) setParameter(parameter, record.value(parameter));
 }
 
-void StutterEffect::setProgramName(char* name) { currentProgram().setName(name); }
+void ParameterModel::setProgramName(const char* name) { currentProgram().setName(name); }
 
-void StutterEffect::getProgramName(char* name) {
-    std::memcpy(name, currentProgram().name, kProgramNameSize);
+void ParameterModel::programName(int program, char* text) const {
+    if (!text || program < 0 || program >= kNumPrograms) return;
+    std::memcpy(text, programs[program].name, kProgramNameSize);
 }
 
-bool StutterEffect::getProgramNameIndexed(VstInt32 /*category*/, VstInt32 index, char* text) {
-    if (!text || index < 0 || index >= kNumPrograms) return false;
-    std::memcpy(text, programs[index].name, kProgramNameSize);
-    return true;
+int32_t ParameterModel::setLengthFromTempo(float withOffset, float barFactor) {
+    const EngineClock* clock = host.hostClock(ParameterHost::ClockDetail::kTempo);
+    if (!clock) return 1;
+    return setLengthFromTempo(withOffset, barFactor, static_cast<float>(clock->tempo));
 }
 
-int32_t StutterEffect::setLengthFromTempo(float withOffset, float barFactor) {
-    const VstTimeInfo* time = getTimeInfo(kVstTempoValid);
-    if (!time) return 1;
-    return setLengthFromTempo(withOffset, barFactor, static_cast<float>(time->tempo));
-}
-
-int32_t StutterEffect::setLengthFromTempo(float withOffset, float barFactor, float tempo) {
-    const VstTimeInfo* time = getTimeInfo(kVstPpqPosValid | kVstTempoValid | kVstBarsValid);
-    if (!time) return 1;
+int32_t ParameterModel::setLengthFromTempo(float withOffset, float barFactor, float tempo) {
+    const EngineClock* clock = host.hostClock(ParameterHost::ClockDetail::kPositionAndTempo);
+    if (!clock) return 1;
     // No tempo, no bar: a tempo of 0 or below would give no length or an endless one.
     if (!(tempo > 0.0f)) return 1;
-    const double rate = time->sampleRate > 0.0 ? time->sampleRate : engine.hostSampleRate.load();
+    const double rate =
+        clock->sampleRate > 0.0 ? clock->sampleRate : engine->status().hostSampleRate.load();
 
     const int32_t base = withOffset != 0.0f ? truncInt(settings.offsetSamples) : 0;
     auto span = [&](double barFrames) {
@@ -84,7 +81,7 @@ int32_t StutterEffect::setLengthFromTempo(float withOffset, float barFactor, flo
     return 0;
 }
 
-void StutterEffect::randomizeKnobs() {
+void ParameterModel::randomizeKnobs() {
     for (int parameter : kRandomizedKnobs) {
         // r / 32767 over the classic 15-bit range of rand, whatever this C
         // library's RAND_MAX is, so that every value lands inside 0..1.

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 
 double RangeMapper::offsetFromNormal(double v) const {
     if (v > 1.0) return kOffsetMax;

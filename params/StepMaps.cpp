@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 
 int32_t quantizeStep(double v, int n) { return truncInt(std::floor(v * (n + 1))); }
 

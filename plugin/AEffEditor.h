@@ -3,7 +3,7 @@
 // attaches itself to the effect.
 #pragma once
 
-#include "params/Relaxed.h"
+#include "common/Relaxed.h"
 #include "plugin/vst2.h"
 
 class AudioEffect;

@@ -3,7 +3,7 @@
 // opcodes (0 to 24) with the usual defaults. AudioEffectX adds the 2.x set.
 #pragma once
 
-#include "params/Relaxed.h"
+#include "common/Relaxed.h"
 #include "plugin/vst2.h"
 
 class AEffEditor;

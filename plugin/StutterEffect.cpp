@@ -1,8 +1,9 @@
 #include "plugin/StutterEffect.h"
 
 #include <cstring>
-#include <new>
 
+#include "engine/DenormalGuard.h"
+#include "engine/SampleGuard.h"
 #include "plugin/AEffEditor.h"
 
 namespace {
@@ -12,48 +13,79 @@ void copyText(char* destination, const char* source) {
     destination[kVstMaxTextLen - 1] = 0;
 }
 
+// What the engine reads of the time information: the sample position, the
+// rate, the tempo and whether the transport plays.
+constexpr VstInt32 kClockRequest = kVstPpqPosValid | kVstTempoValid | kVstBarsValid;
+
 }  // namespace
 
+// The core asks for the host's time while it is being made, so the base
+// class (and its host callback) comes first.
 StutterEffect::StutterEffect(audioMasterCallback audioMaster)
-    : AudioEffectX(audioMaster, kNumPrograms, kNumParams) {
-    // Everything the instance will ever use is allocated here, never later.
-    loopBufferLeft = new (std::nothrow) float[kSampleBufferFrames]();
-    loopBufferRight = new (std::nothrow) float[kSampleBufferFrames]();
-    programs = new (std::nothrow) ProgramRecord[kNumPrograms];
-
-    if (VstTimeInfo* time = getTimeInfo(kVstPpqPosValid | kVstTempoValid | kVstBarsValid))
-        takeHostTiming(*time);
-
-    if (programs) {
-        // Rec Sync and the two offset jumps are not applied by setProgram, so
-        // they start from the record's values directly.
-        for (int p = 0; p < kNumParams; ++p) paramValues[p] = programs[0].value(p);
-        writeFactoryPresets();
-        setProgram(0);
-    }
-
+    : AudioEffectX(audioMaster, kNumPrograms, kNumParams), core(*this, askClock(kClockRequest)) {
     setNumInputs(2);
     setNumOutputs(2);
     canProcessReplacing(true);
     setUniqueID(kZarvolineId);
     suspend();
-
-    midi.resetControllerMap();
-    midi.clearNoteProgramMap();
-    glideLengthAtStart = settings.lengthSamples;
-    engine.glideLength = glideLengthAtStart;
     if (editor) editor->postUpdate();
 }
 
-StutterEffect::~StutterEffect() {
-    delete[] loopBufferLeft;
-    delete[] loopBufferRight;
-    delete[] programs;
+StutterEffect::~StutterEffect() = default;
+
+const EngineClock* StutterEffect::askClock(VstInt32 request) {
+    const VstTimeInfo* time = getTimeInfo(request);
+    if (!time) return nullptr;
+    clock.known = true;
+    clock.playing = (time->flags & kVstTransportPlaying) != 0;
+    clock.samplePosition = time->samplePos;
+    clock.sampleRate = time->sampleRate;
+    clock.tempo = time->tempo;
+    return &clock;
+}
+
+const EngineClock* StutterEffect::hostClock(ClockDetail detail) {
+    return askClock(detail == ClockDetail::kTempo ? kVstTempoValid : kClockRequest);
 }
 
 void StutterEffect::resume() {
     wantEvents(1);
-    restartPlayback();
+    // The one time query of a resume: hosts answer with the whole record.
+    core.resume(askClock(kVstTempoValid));
+}
+
+void StutterEffect::process(float** inputs, float** outputs, VstInt32 frames) {
+    const DenormalGuard denormals;
+    for (int channel = 0; channel < 2; ++channel) {
+        const float* in = inputs[channel];
+        float* out = outputs[channel];
+        for (VstInt32 i = 0; i < frames; ++i) out[i] = safeOutput(out[i] + safeInput(in[i]));
+    }
+}
+
+void StutterEffect::processReplacing(float** inputs, float** outputs, VstInt32 frames) {
+    core.process(inputs, outputs, frames, askClock(kClockRequest));
+}
+
+VstInt32 StutterEffect::processEvents(VstEvents* events) {
+    if (!events) return 1;
+    for (VstInt32 i = 0; i < events->numEvents; ++i) {
+        const VstEvent* event = events->events[i];
+        // Only whole MIDI events: a short byteSize would leave the bytes unread.
+        if (!event || event->type != kVstMidiType ||
+            event->byteSize < static_cast<VstInt32>(sizeof(VstMidiEvent) - 8))
+            continue;
+        const auto* bytes = reinterpret_cast<const uint8_t*>(
+            reinterpret_cast<const VstMidiEvent*>(event)->midiData);
+        core.midiMessage(bytes[0], bytes[1], bytes[2]);
+    }
+    return 1;
+}
+
+bool StutterEffect::getProgramNameIndexed(VstInt32 /*category*/, VstInt32 index, char* text) {
+    if (!text || index < 0 || index >= kNumPrograms) return false;
+    core.programName(index, text);
+    return true;
 }
 
 bool StutterEffect::getEffectName(char* name) {

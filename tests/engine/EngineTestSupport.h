@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "params/ParameterIds.h"
-#include "params/Truncate.h"
+#include "common/Truncate.h"
 #include "tests/host/TestHost.h"
 
 namespace engine_test {
