@@ -30,6 +30,7 @@ TEST_F(LoopFixture, FirstPassPlaysWhatIsRecordedInTheSameStepThenRepeatsUntilSwi
         ASSERT_EQ(out.right[i], -out.left[i]) << i;
     }
     plugin.set(kRecord, 0.0f);
+    plugin.emptyBlock();
     EXPECT_EQ(plugin.get(kStatusRecordedLength), 0.0f);
     const Stereo dryIn = ramp(1000, 7);
     EXPECT_EQ(driver.run(dryIn).left, dryIn.left);

@@ -58,6 +58,9 @@ public:
     }
     void set(VstInt32 index, float value) const { effect_->setParameter(effect_, index, value); }
     float get(VstInt32 index) const { return effect_->getParameter(effect_, index); }
+    // A block of no frames: the engine takes what was set since its last
+    // block, and its status values and filter display follow.
+    void emptyBlock() const { effect_->processReplacing(effect_, nullptr, nullptr, 0); }
     // The text a text opcode writes; throws if it would not fit a 24-byte field.
     std::string text(VstInt32 opcode, VstInt32 index = 0) const;
     std::string name(VstInt32 index) const { return text(effGetParamName, index); }

@@ -44,6 +44,7 @@ TEST(ParameterSetters, RecordRewindAndClear) {
     plugin.set(kClear, 1.0f);  // starts the loop over and stays engaged
     EXPECT_EQ(plugin.get(kClear), 1.0f);
     EXPECT_EQ(plugin.get(kRecord), 1.0f);
+    plugin.emptyBlock();  // the status values follow the engine's block
     EXPECT_EQ(plugin.get(kStatusRecordPos), 0.0f);
     EXPECT_EQ(plugin.get(kStatusRecordedLength), 0.0f);
     plugin.set(kRecord, 0.0f);
