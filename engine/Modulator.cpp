@@ -26,12 +26,8 @@ int32_t saturate(int64_t x) {
 }
 
 int32_t swing(int32_t length, const ModulatorInputs& in) {
-    int32_t period = truncInt(in.samplesPerBar / (in.speed * 16.0 + 1.0));
-    if (period < 1) period = 1;
-    const int32_t phase = in.songPosition % period;
-    const double x = phase * (6.283185307179586 / period);
-    const double m = in.mode == kModulatorSin ? std::cos(x) : std::sin(std::tan(x));
-    return saturate(int64_t{length} + truncInt(m * in.amount * length));
+    const SwingShape shape = swingShape(in);
+    return swingAt(length, in.songPosition % shape.period, shape);
 }
 
 bool onStepGrid(const ModulatorInputs& in) {
@@ -58,6 +54,23 @@ int32_t stepThroughTable(int32_t length, bool stepAllowed, const ModulatorInputs
 
 }  // namespace
 
+SwingShape swingShape(const ModulatorInputs& in) {
+    SwingShape shape;
+    int32_t period = truncInt(in.samplesPerBar / (in.speed * 16.0 + 1.0));
+    if (period < 1) period = 1;
+    shape.period = period;
+    shape.radiansPerFrame = 6.283185307179586 / period;
+    shape.sine = in.mode == kModulatorSin;
+    shape.amount = in.amount;
+    return shape;
+}
+
+int32_t swingAt(int32_t length, int32_t phase, const SwingShape& shape) {
+    const double x = phase * shape.radiansPerFrame;
+    const double m = shape.sine ? std::cos(x) : std::sin(std::tan(x));
+    return saturate(int64_t{length} + truncInt(m * shape.amount * length));
+}
+
 int32_t modulateLength(int32_t length, bool stepAllowed, const ModulatorInputs& in,
                        int32_t& step) {
     switch (in.mode) {
@@ -71,16 +84,21 @@ int32_t modulateLength(int32_t length, bool stepAllowed, const ModulatorInputs& 
     }
 }
 
-int32_t StutterEngine::modulateLength(int32_t length, bool stepAllowed) {
+ModulatorInputs StutterEngine::modulatorInputs() const {
     ModulatorInputs in;
     in.mode = settings.modulatorMode;
-    if (in.mode == kModulatorOff) return length;
     in.speed = stored(kModulatorSpeed);
     in.amount = stored(kModulatorAmp);
     in.stepRate = settings.modulatorStepRate;
     in.stepCount = settings.modulatorStepCount;
     in.songPosition = engine.songPosition;
     in.samplesPerBar = engine.samplesPerBar;
+    return in;
+}
+
+int32_t StutterEngine::modulateLength(int32_t length, bool stepAllowed) {
+    if (settings.modulatorMode == kModulatorOff) return length;
+    const ModulatorInputs in = modulatorInputs();
     int32_t step = engine.modulatorStep;
     const int32_t len = ::modulateLength(length, stepAllowed, in, step);
     if (step != engine.modulatorStep) engine.modulatorStep = step;

@@ -26,6 +26,18 @@ struct ModulatorInputs {
     int32_t samplesPerBar = 1;
 };
 
+// The periodic swing of Sin and Tan: one period per bar divided by the
+// speed, locked to the song position.
+struct SwingShape {
+    int32_t period = 1;            // frames
+    double radiansPerFrame = 0.0;
+    bool sine = true;              // Sin; else Tan
+    float amount = 0.0f;
+};
+SwingShape swingShape(const ModulatorInputs& in);
+// The swung length at `phase` frames into the period.
+int32_t swingAt(int32_t length, int32_t phase, const SwingShape& shape);
+
 // The modulated slice length. `step` is the table position; it advances on
 // the step grid only when stepAllowed is set, and falls back to entry 1
 // whenever the divided length would be shorter than 8 frames.

@@ -1,5 +1,6 @@
 #include "engine/SliceLength.h"
 
+#include "engine/Modulator.h"
 #include "engine/Timing.h"
 #include "common/Truncate.h"
 #include "engine/StutterEngine.h"
@@ -37,11 +38,13 @@ int32_t minimumSliceLength(int32_t length, float offsetSamples) {
     return kShortestSlice;
 }
 
-int32_t StutterEngine::computeSliceLength(bool stepAllowed) {
+// The Length shared out over the division and snapped by Length Quant;
+// `unsnapped` is the length before the snap.
+int32_t StutterEngine::sliceTarget(int32_t& unsnapped) const {
     int32_t divisions = engine.divisionCount;
     if (divisions < 1) divisions = 1;
     const int32_t lengthSamples = settings.lengthSamples;
-    const int32_t unsnapped = lengthSamples / divisions;
+    unsnapped = lengthSamples / divisions;
 
     int32_t target = unsnapped;
     const int32_t quantDivisions = settings.lengthQuantDivisions;
@@ -51,7 +54,12 @@ int32_t StutterEngine::computeSliceLength(bool stepAllowed) {
         lengthSamples > truncInt(samplesPerDivision(kQuantizeAbove, static_cast<float>(rate),
                                                      static_cast<float>(tempo))))
         target = quantizeLength(target, engine.samplesPerBar, quantDivisions);
+    return target;
+}
 
+int32_t StutterEngine::computeSliceLength(bool stepAllowed) {
+    int32_t unsnapped = 0;
+    const int32_t target = sliceTarget(unsnapped);
     int32_t glide = engine.glideLength;
     int32_t len = glideTowards(target, unsnapped, glide);
     engine.glideLength = glide;
@@ -59,4 +67,19 @@ int32_t StutterEngine::computeSliceLength(bool stepAllowed) {
     len = shuffleLength(len, stored(kShuffle), engine.shufflePhase);
     len = modulateLength(len, stepAllowed);
     return minimumSliceLength(len, settings.offsetSamples);
+}
+
+StutterEngine::SliceLengthPlan StutterEngine::planSliceLength() const {
+    SliceLengthPlan plan;
+    const int32_t mode = settings.modulatorMode;
+    if (mode != kModulatorOff && mode != kModulatorSin && mode != kModulatorTan) return plan;
+    int32_t unsnapped = 0;
+    const int32_t target = sliceTarget(unsnapped);
+    if (engine.glideLength != target) return plan;  // still gliding
+    plan.base = shuffleLength(target, stored(kShuffle), engine.shufflePhase);
+    if (mode != kModulatorOff) {
+        plan.swinging = true;
+        plan.swing = swingShape(modulatorInputs());
+    }
+    return plan;
 }

@@ -56,7 +56,14 @@ void StutterEngine::process(const float* const* inputs, float* const* outputs, i
         const float* inR = inputs[1];
         float* outL = outputs[0];
         float* outR = outputs[1];
-        for (; frame < frames; ++frame) {
+        while (frame < frames) {
+            const int32_t quiet = quietStretch(frames - frame, readIndex);
+            if (quiet > 0) {
+                const int32_t played = playQuietStretch(inL + frame, inR + frame, outL + frame,
+                                                        outR + frame, quiet, readIndex);
+                frame += played;
+                if (played > 0) continue;
+            }
             EngineFrame work;
             // Read the whole input frame before writing its output: hosts may
             // hand the same buffers for both.
@@ -65,6 +72,7 @@ void StutterEngine::process(const float* const* inputs, float* const* outputs, i
             processEngagedFrame(work, readIndex);
             outL[frame] = safeOutput(work.outL);
             outR[frame] = safeOutput(work.outR);
+            ++frame;
         }
     }
     publishStatus();

@@ -16,6 +16,7 @@
 #include "engine/EngineSettings.h"
 #include "engine/EngineState.h"
 #include "engine/LoopBuffers.h"
+#include "engine/Modulator.h"
 #include "engine/PitchTable.h"
 #include "engine/RequestRing.h"
 
@@ -80,8 +81,32 @@ private:
     void advanceCursor(int32_t& readIndex);
     void reportLevel();
 
+    // Stretches of frames in which nothing but the samples changes: no
+    // restart, no grid point, no report, no guard that would act. Played by
+    // a plain loop; everything else goes frame by frame.
+    // Answers how many frames at most; playing answers how many it played
+    // (it stops early where a swung slice would start over).
+    int32_t quietStretch(int32_t framesLeft, int32_t readIndex);
+    int32_t playQuietStretch(const float* inL, const float* inR, float* outL, float* outR,
+                             int32_t frames, int32_t& readIndex);
+    template <bool Swinging>
+    int32_t playStretch(const float* inL, const float* inR, float* outL, float* outR,
+                        int32_t frames, int32_t& readIndex);
+    int32_t framesToNextFilterEvent(int32_t limit) const;
+
     // The stages' arithmetic.
+    int32_t sliceTarget(int32_t& unsnapped) const;
     int32_t computeSliceLength(bool stepAllowed);
+    // How the slice length moves until the next restart: not at all, or
+    // swung by Sin or Tan with the song position. Unplannable (a glide, a
+    // stepped modulator): `base` is -1.
+    struct SliceLengthPlan {
+        int32_t base = -1;  // the length before the swing
+        bool swinging = false;
+        SwingShape swing;
+    };
+    SliceLengthPlan planSliceLength() const;
+    ModulatorInputs modulatorInputs() const;
     int32_t modulateLength(int32_t length, bool stepAllowed);
     float computePitchRatio();
     float gateGain(int32_t position, int32_t length) const;
@@ -107,7 +132,8 @@ private:
     RequestRing requests;
     DeferredQueue deferredCommands;
     int32_t glideLengthAtStart = kMaxLoopSamples;
-    int32_t pendingOffsetJump = 0;  // 1 forward, 2 back; taken at the next restart
+    int32_t pendingOffsetJump = 0;
+    SliceLengthPlan quietPlan;  // the slice length through the current quiet stretch  // 1 forward, 2 back; taken at the next restart
 
     // The filter: the design it runs, and a history per channel for the
     // replayed signal and for the outgoing material of a crossfade.

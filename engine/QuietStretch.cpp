@@ -1,0 +1,261 @@
+// Most engaged frames change nothing but the samples: no restart, no grid
+// point of the filter, no level report, no guard that acts. Such a stretch is
+// worked out once and played by a plain loop that does exactly what the
+// frame-by-frame path does on each of its frames, without deciding it anew.
+// The bounds below are conservative: any frame they are not sure of is left
+// to the frame-by-frame path.
+#include <climits>
+#include <cmath>
+
+#include "common/Truncate.h"
+#include "engine/SampleGuard.h"
+#include "engine/SampleStages.h"
+#include "engine/SliceLength.h"
+#include "engine/StutterEngine.h"
+#include "engine/Timing.h"
+
+namespace {
+
+constexpr int32_t kCapacity = LoopBuffers::kCapacity;
+
+// Frames until the first k >= 0 with (start + k) a multiple of `period`.
+int64_t framesToMultiple(int64_t start, int64_t period) {
+    int64_t rest = start % period;
+    if (rest < 0) rest += period;
+    return rest == 0 ? 0 : period - rest;
+}
+
+int32_t atMost(int32_t a, int64_t b) { return b < a ? static_cast<int32_t>(b < 0 ? 0 : b) : a; }
+
+}  // namespace
+
+int32_t StutterEngine::quietStretch(int32_t framesLeft, int32_t readIndex) {
+    if (engine.recOffsetCountdown != 0 || deferredCommands.pending() != 0 ||
+        stored(kRelease) != 0.0f || !(engine.sliceStart < static_cast<float>(kCapacity)))
+        return 0;
+    const SliceLengthPlan plan = planSliceLength();
+    if (plan.base < 0) return 0;
+    // A swung length is worked out frame by frame from the song position,
+    // which must then count up from 0 without wrapping.
+    if (plan.swinging && engine.songPosition < 0) return 0;
+    // Clocks that wrap round within the stretch are left to the plain path.
+    if (engine.songPosition > INT32_MAX - framesLeft - 2 ||
+        engine.engineTicks > INT32_MAX - framesLeft - 2 ||
+        engine.pitchLfoTime > INT32_MAX - framesLeft - 2)
+        return 0;
+
+    int32_t n = framesLeft;
+    n = atMost(n, int64_t{engine.levelCountdown});  // the next report goes frame by frame
+
+    const bool recording = stored(kRecord) != 0.0f;
+    if (recording) {
+        if (engine.recordPos < 0) return 0;
+        n = atMost(n, int64_t{kCapacity} - engine.recordPos);
+    } else if (settings.directionMode == kDirectionReverse && engine.playDirection != kPlayBackward) {
+        return 0;
+    }
+
+    // No restart: forward the cursor stays below the slice end, backward
+    // above the slice start (and above 0, where the guard acts).
+    const int32_t playIndex = engine.playIndex;
+    const float sliceStart = engine.sliceStart;
+    const bool forward = engine.playDirection == kPlayForward;
+    int32_t sliceEnd = 0;
+    if (!plan.swinging) {
+        const int32_t len = minimumSliceLength(plan.base, settings.offsetSamples);
+        sliceEnd = truncInt(static_cast<double>(static_cast<float>(len)) + sliceStart);
+    }
+    if (forward) {
+        if (playIndex <= 0) return 0;
+        if (!plan.swinging) n = atMost(n, int64_t{sliceEnd} - playIndex);
+    } else {
+        n = atMost(n, int64_t{playIndex});
+        n = atMost(n, playIndex - static_cast<int64_t>(std::floor(static_cast<double>(sliceStart))));
+    }
+
+    // The read positions stay inside what was recorded, with a frame to spare
+    // for the rounding of the accumulated read position.
+    const int32_t recorded = engine.recordedLength;
+    if (readIndex < 0 || readIndex > recorded || readIndex >= kCapacity) return 0;
+    const double ratio = engine.pitchRatio;
+    if (!(ratio > 0.0 && ratio < 1e6)) return 0;
+    const double room = forward ? std::min<double>(recorded, kCapacity - 1) - engine.playPos - 2.0
+                                : engine.playPos - 2.0;
+    if (room < 0.0) return 0;
+    n = atMost(n, static_cast<int64_t>(room / ratio));
+    if (engine.blendReadIndex < 0) return 0;
+    n = atMost(n, int64_t{kCapacity} - engine.blendReadIndex);
+
+    if (settings.filterType != kFilterOff) n = atMost(n, framesToNextFilterEvent(n));
+    if (n > 0) {
+        quietPlan = plan;
+        if (!plan.swinging) engine.sliceEnd = sliceEnd;
+        engine.releasePosition = -1;
+    }
+    return n;
+}
+
+// Frames before the filter's modulation could step or restart: its grid
+// points, its once-a-second tick, and slice starts. Frame k of the stretch
+// sees the clocks one further on than they are now.
+int32_t StutterEngine::framesToNextFilterEvent(int32_t limit) const {
+    int64_t n = limit;
+    const auto gridMode = [&](int32_t mode, int32_t lastGridMode) {
+        if (mode < 2 || mode > lastGridMode) return;
+        constexpr int32_t kGridDivisions[] = {1, 2, 4, 8, 16, 32};
+        const int32_t divisions = kGridDivisions[mode - 2];
+        const int32_t tempo = engine.hostTempo;
+        if (tempo == 0) {
+            n = 0;
+            return;
+        }
+        const int64_t grid = int64_t{engine.hostSampleRate} * 240 / divisions / tempo;
+        if (grid < 1) {
+            n = 0;
+            return;
+        }
+        n = std::min(n, framesToMultiple(int64_t{engine.songPosition} + 1, grid));
+    };
+    const auto sliceStartMode = [&] {
+        // A frame whose cursor is less than a frame from the slice start.
+        const double distance = static_cast<double>(engine.playIndex) - engine.sliceStart;
+        if (engine.playDirection == kPlayForward)
+            n = distance < 2.0 ? 0 : n;
+        else
+            n = std::min<int64_t>(n, static_cast<int64_t>(std::floor(distance)) - 1);
+    };
+    const int32_t restartMode = settings.filterRestartMode;
+    if (restartMode == 1) sliceStartMode();
+    gridMode(restartMode, 6);
+    const int32_t updateMode = settings.filterUpdateMode;
+    if (updateMode == 0) {
+        const int32_t rate = engine.hostSampleRate;
+        if (rate > 0) n = std::min(n, framesToMultiple(int64_t{engine.engineTicks} + 1, rate));
+    } else if (updateMode == 1) {
+        sliceStartMode();
+    }
+    gridMode(updateMode, 7);
+    return static_cast<int32_t>(n < 0 ? 0 : n);
+}
+
+int32_t StutterEngine::playQuietStretch(const float* inL, const float* inR, float* outL,
+                                        float* outR, int32_t frames, int32_t& readIndex) {
+    if (quietPlan.swinging) return playStretch<true>(inL, inR, outL, outR, frames, readIndex);
+    return playStretch<false>(inL, inR, outL, outR, frames, readIndex);
+}
+
+template <bool Swinging>
+int32_t StutterEngine::playStretch(const float* inL, const float* inR, float* outL, float* outR,
+                                   int32_t frames, int32_t& readIndex) {
+    const bool recording = stored(kRecord) != 0.0f;
+    const bool forward = engine.playDirection == kPlayForward;
+    const bool filtering = settings.filterType != kFilterOff && filterActive;
+    const SliceLengthPlan plan = quietPlan;
+    const float offsetFrames = settings.offsetSamples;
+    int32_t len = minimumSliceLength(plan.base, offsetFrames);
+    int32_t sliceEnd = engine.sliceEnd;
+    int32_t swingPhase = Swinging ? engine.songPosition % plan.swing.period : 0;
+    const float sliceStart = engine.sliceStart;
+    const float gate = settings.gateAmount;
+    const double crushScale = settings.crushScale, crushStep = settings.crushStep;
+    const float wetGain = settings.wetGain, dryGain = settings.dryGain;
+    const double ratio = engine.pitchRatio;
+    const float* loopL = buffers.left;
+    const float* loopR = buffers.right;
+    float* recordL = buffers.left;
+    float* recordR = buffers.right;
+
+    int32_t playIndex = engine.playIndex;
+    double playPos = engine.playPos;
+    int32_t blendIndex = engine.blendReadIndex;
+    int32_t blendRemaining = engine.blendRemaining;
+    float blendPhase = engine.blendPhase;
+    const float blendStep = engine.blendStep;
+    int32_t recordPos = engine.recordPos;
+    int32_t recordedLength = engine.recordedLength;
+    int32_t framesWritten = engine.framesWritten;
+    float levelSum = engine.levelSum, levelCount = engine.levelCount;
+
+    int32_t i = 0;
+    for (; i < frames; ++i) {
+        if constexpr (Swinging) {
+            len = minimumSliceLength(swingAt(plan.base, swingPhase, plan.swing), offsetFrames);
+            const int32_t end = truncInt(static_cast<double>(static_cast<float>(len)) + sliceStart);
+            if (forward && playIndex >= end) break;  // the slice starts over here
+            sliceEnd = end;
+            if (++swingPhase == plan.swing.period) swingPhase = 0;
+        }
+        // Read the whole input frame before writing its output: hosts may
+        // hand the same buffers for both.
+        const float inLeft = safeInput(inL[i]);
+        const float inRight = safeInput(inR[i]);
+        if (recording) {
+            recordL[recordPos] = inLeft;
+            recordR[recordPos] = inRight;
+            if (recordPos > recordedLength) recordedLength = recordPos + 1;
+            if (recordPos >= framesWritten) framesWritten = recordPos + 1;
+            ++recordPos;
+            levelSum += std::fabs(inLeft) + std::fabs(inRight);
+            levelCount += 1.0f;
+        }
+
+        const double intoSlice = static_cast<double>(playIndex) - sliceStart;
+        const float gain = ::gateGain(truncInt(intoSlice), len, gate);
+        float wetL = ::crushSample(gain * loopL[readIndex], crushScale, crushStep);
+        float wetR = ::crushSample(gain * loopR[readIndex], crushScale, crushStep);
+        const bool blending = blendRemaining != 0;
+        float oldL = 0.0f, oldR = 0.0f;
+        if (blending) {
+            oldL = ::crushSample(gain * loopL[blendIndex], crushScale, crushStep);
+            oldR = ::crushSample(gain * loopR[blendIndex], crushScale, crushStep);
+        }
+        if (filtering) {
+            filterChannel(wetL, filterWet.left);
+            filterChannel(wetR, filterWet.right);
+            if (blending) {
+                filterChannel(oldL, filterOutgoing.left);
+                filterChannel(oldR, filterOutgoing.right);
+            }
+        }
+
+        float outLeft = wetL * wetGain + inLeft * dryGain;
+        float outRight = wetR * wetGain + inRight * dryGain;
+        if (blending && blendRemaining > 0) {
+            const float fadeL = oldL * wetGain + inLeft * dryGain;
+            const float fadeR = oldR * wetGain + inRight * dryGain;
+            blendPhase += blendStep;
+            outLeft = blendPhase * outLeft + (1.0f - blendPhase) * fadeL;
+            outRight = blendPhase * outRight + (1.0f - blendPhase) * fadeR;
+            --blendRemaining;
+        }
+        outL[i] = safeOutput(outLeft);
+        outR[i] = safeOutput(outRight);
+
+        if (forward) {
+            ++playIndex;
+            playPos += ratio;
+        } else {
+            --playIndex;
+            playPos -= ratio;
+        }
+        readIndex = truncInt(playPos);
+        ++blendIndex;
+    }
+
+    engine.engineTicks += i;
+    engine.songPosition += i;
+    engine.pitchLfoTime += i;
+    engine.levelCountdown -= i;
+    engine.sliceEnd = sliceEnd;
+    engine.playIndex = playIndex;
+    engine.playPos = playPos;
+    engine.blendReadIndex = blendIndex;
+    engine.blendRemaining = blendRemaining;
+    engine.blendPhase = blendPhase;
+    engine.recordPos = recordPos;
+    engine.recordedLength = recordedLength;
+    engine.framesWritten = framesWritten;
+    engine.levelSum = levelSum;
+    engine.levelCount = levelCount;
+    return i;
+}
