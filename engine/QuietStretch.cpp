@@ -27,6 +27,29 @@ int64_t framesToMultiple(int64_t start, int64_t period) {
 
 int32_t atMost(int32_t a, int64_t b) { return b < a ? static_cast<int32_t>(b < 0 ? 0 : b) : a; }
 
+// The first k in 0..n-1 for which `holds` is true, or n; `holds` is false up
+// to some frame and true from there on.
+template <typename Predicate>
+int32_t firstFrame(int32_t n, Predicate holds) {
+    int32_t low = 0, high = n;
+    while (low < high) {
+        const int32_t middle = low + (high - low) / 2;
+        if (holds(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+// Whether a swing moves the length by less than a frame from one frame to
+// the next: cos changes by less than its argument does.
+bool gentleSwing(const StutterEngine::SliceLengthPlan& plan) {
+    const SwingShape& swing = plan.swing;
+    return swing.sine && plan.base >= 0 &&
+           std::fabs(static_cast<double>(swing.amount)) * plan.base * swing.radiansPerFrame < 0.99;
+}
+
 }  // namespace
 
 int32_t StutterEngine::quietStretch(int32_t framesLeft, int32_t readIndex) {
@@ -87,11 +110,48 @@ int32_t StutterEngine::quietStretch(int32_t framesLeft, int32_t readIndex) {
     n = atMost(n, int64_t{kCapacity} - engine.blendReadIndex);
 
     if (settings.filterType != kFilterOff) n = atMost(n, framesToNextFilterEvent(n));
-    if (n > 0) {
-        quietPlan = plan;
-        if (!plan.swinging) engine.sliceEnd = sliceEnd;
-        engine.releasePosition = -1;
+    if (n <= 0) return 0;
+
+    // The slice length on frame k of the stretch, and the slice end it gives.
+    const float offsetFrames = settings.offsetSamples;
+    const auto lengthAt = [&](int32_t k) {
+        if (!plan.swinging) return minimumSliceLength(plan.base, offsetFrames);
+        const int32_t phase = (engine.songPosition + k) % plan.swing.period;
+        return minimumSliceLength(swingAt(plan.base, phase, plan.swing), offsetFrames);
+    };
+    const auto endOf = [&](int32_t len) {
+        return truncInt(static_cast<double>(static_cast<float>(len)) + sliceStart);
+    };
+    // A gentle swing (Sin, moving the length by less than a frame per frame)
+    // never turns back on the cursor: where the slice starts over, and where
+    // the gate closes, can be found by bisection instead of frame by frame.
+    SliceLengthPlan kernelPlan = plan;
+    if (plan.swinging && gentleSwing(plan) && sliceStart >= 0.0f) {
+        if (forward) n = firstFrame(n, [&](int32_t k) { return playIndex + k >= endOf(lengthAt(k)); });
+        kernelPlan.swinging = false;
     }
+
+    // The gate is open or closed through the whole stretch.
+    float gain = 1.0f;
+    const float gate = settings.gateAmount;
+    if (gate != 0.0f && n > 0 && !kernelPlan.swinging) {
+        if (!(gate > 0.0f && gate <= 1.0f)) return 0;
+        const auto position = [&](int32_t k) {
+            return truncInt(static_cast<double>(forward ? playIndex + k : playIndex - k) - sliceStart);
+        };
+        if (position(0) < 1) return 0;
+        if (!forward) n = atMost(n, static_cast<int64_t>(std::floor(playIndex - double(sliceStart))));
+        const auto sounds = [&](int32_t k) { return ::gateGain(position(k), lengthAt(k), gate) != 0.0f; };
+        const bool open = sounds(0);
+        n = firstFrame(n, [&](int32_t k) { return sounds(k) != open; });
+        gain = open ? 1.0f : 0.0f;
+    }
+    if (n <= 0) return 0;
+
+    quietPlan = kernelPlan;
+    quietGain = gain;
+    if (!kernelPlan.swinging) engine.sliceEnd = endOf(lengthAt(n - 1));
+    engine.releasePosition = -1;
     return n;
 }
 
@@ -151,6 +211,7 @@ int32_t StutterEngine::playStretch(const float* inL, const float* inR, float* ou
     const bool forward = engine.playDirection == kPlayForward;
     const bool filtering = settings.filterType != kFilterOff && filterActive;
     const SliceLengthPlan plan = quietPlan;
+    const float constantGain = quietGain;
     const float offsetFrames = settings.offsetSamples;
     int32_t len = minimumSliceLength(plan.base, offsetFrames);
     int32_t sliceEnd = engine.sliceEnd;
@@ -199,8 +260,11 @@ int32_t StutterEngine::playStretch(const float* inL, const float* inR, float* ou
             levelCount += 1.0f;
         }
 
-        const double intoSlice = static_cast<double>(playIndex) - sliceStart;
-        const float gain = ::gateGain(truncInt(intoSlice), len, gate);
+        float gain = constantGain;
+        if constexpr (Swinging) {
+            const double intoSlice = static_cast<double>(playIndex) - sliceStart;
+            gain = ::gateGain(truncInt(intoSlice), len, gate);
+        }
         float wetL = ::crushSample(gain * loopL[readIndex], crushScale, crushStep);
         float wetR = ::crushSample(gain * loopR[readIndex], crushScale, crushStep);
         const bool blending = blendRemaining != 0;

@@ -46,6 +46,15 @@ public:
     const EngineState& state() const { return engine; }
     const EngineSettings& settingsInUse() const { return settings; }
 
+    // How the slice length moves until the next restart: not at all, or
+    // swung by Sin or Tan with the song position. Unplannable (a glide, a
+    // stepped modulator): `base` is -1.
+    struct SliceLengthPlan {
+        int32_t base = -1;  // the length before the swing
+        bool swinging = false;
+        SwingShape swing;
+    };
+
 private:
     // Block start: the snapshot, then the requests in order.
     void takeSnapshot() { shared.snapshot(settings); }
@@ -97,14 +106,6 @@ private:
     // The stages' arithmetic.
     int32_t sliceTarget(int32_t& unsnapped) const;
     int32_t computeSliceLength(bool stepAllowed);
-    // How the slice length moves until the next restart: not at all, or
-    // swung by Sin or Tan with the song position. Unplannable (a glide, a
-    // stepped modulator): `base` is -1.
-    struct SliceLengthPlan {
-        int32_t base = -1;  // the length before the swing
-        bool swinging = false;
-        SwingShape swing;
-    };
     SliceLengthPlan planSliceLength() const;
     ModulatorInputs modulatorInputs() const;
     int32_t modulateLength(int32_t length, bool stepAllowed);
@@ -133,7 +134,8 @@ private:
     DeferredQueue deferredCommands;
     int32_t glideLengthAtStart = kMaxLoopSamples;
     int32_t pendingOffsetJump = 0;
-    SliceLengthPlan quietPlan;  // the slice length through the current quiet stretch  // 1 forward, 2 back; taken at the next restart
+    SliceLengthPlan quietPlan;  // the slice length through the current quiet stretch
+    float quietGain = 1.0f;     // the gate's gain through it, unless the length swings  // 1 forward, 2 back; taken at the next restart
 
     // The filter: the design it runs, and a history per channel for the
     // replayed signal and for the outgoing material of a crossfade.
