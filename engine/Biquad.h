@@ -54,7 +54,10 @@ inline bool biquadRunningAway(const BiquadHistory& h, const BiquadCoefficients& 
 }
 
 inline double runBiquad(double x, const BiquadCoefficients& c, BiquadHistory& h) {
-    h.inputPeak = std::fmax(h.inputPeak, std::fabs(x));
+    // As std::fmax does for these operands (the peak is never NaN), without
+    // the call into the maths library on every sample.
+    const double magnitude = std::fabs(x);
+    h.inputPeak = magnitude > h.inputPeak ? magnitude : h.inputPeak;
     const double y = c.c1 * h.x1 + c.c2 * h.x2 + c.c0 * x - c.c3 * h.y1 - c.c4 * h.y2;
     h.x2 = h.x1;
     h.x1 = x;

@@ -134,6 +134,10 @@ int32_t StutterEngine::quietStretch(int32_t framesLeft, int32_t readIndex) {
     // The gate is open or closed through the whole stretch.
     float gain = 1.0f;
     const float gate = settings.gateAmount;
+    if (kernelPlan.swinging &&
+        (!(gate >= 0.0f && gate <= 1.0f) ||
+         !(std::fabs(static_cast<double>(plan.swing.amount)) * plan.base < 1e9)))
+        return 0;  // the bounds on the swung length need an ordinary gate and swing
     if (gate != 0.0f && n > 0 && !kernelPlan.swinging) {
         if (!(gate > 0.0f && gate <= 1.0f)) return 0;
         const auto position = [&](int32_t k) {
@@ -215,8 +219,17 @@ int32_t StutterEngine::playStretch(const float* inL, const float* inR, float* ou
     const float offsetFrames = settings.offsetSamples;
     int32_t len = minimumSliceLength(plan.base, offsetFrames);
     int32_t sliceEnd = engine.sliceEnd;
-    int32_t swingPhase = Swinging ? engine.songPosition % plan.swing.period : 0;
     const float sliceStart = engine.sliceStart;
+    int32_t swingPhase = Swinging ? engine.songPosition % plan.swing.period : 0;
+    // Where the swing keeps the length for sure: frames far enough from the
+    // slice end and from the gate's edge need no length at all.
+    const double swingFrames = std::ceil(std::fabs(static_cast<double>(plan.swing.amount)) * plan.base);
+    const int32_t lengthLow =
+        minimumSliceLength(static_cast<int32_t>(plan.base - swingFrames - 1), offsetFrames);
+    const int32_t lengthHigh =
+        minimumSliceLength(static_cast<int32_t>(plan.base + swingFrames + 1), offsetFrames);
+    const int32_t endLow = truncInt(static_cast<double>(static_cast<float>(lengthLow)) + sliceStart);
+    int32_t lastPhase = -1;  // the phase of the last frame whose length is not worked out
     const float gate = settings.gateAmount;
     const double crushScale = settings.crushScale, crushStep = settings.crushStep;
     const float wetGain = settings.wetGain, dryGain = settings.dryGain;
@@ -237,13 +250,33 @@ int32_t StutterEngine::playStretch(const float* inL, const float* inR, float* ou
     int32_t framesWritten = engine.framesWritten;
     float levelSum = engine.levelSum, levelCount = engine.levelCount;
 
+    const BiquadCoefficients design = filterRunning;
+    // The filter stage's step, as filterChannel takes it.
+    const auto filterSample = [&design](float& sample, BiquadHistory& history) {
+        sample = static_cast<float>(runBiquad(sample, design, history));
+        if (!biquadRunningAway(history, design)) return;
+        history = BiquadHistory{};
+        sample = 0.0f;
+    };
     int32_t i = 0;
     for (; i < frames; ++i) {
+        float gain = constantGain;
         if constexpr (Swinging) {
-            len = minimumSliceLength(swingAt(plan.base, swingPhase, plan.swing), offsetFrames);
-            const int32_t end = truncInt(static_cast<double>(static_cast<float>(len)) + sliceStart);
-            if (forward && playIndex >= end) break;  // the slice starts over here
-            sliceEnd = end;
+            const int32_t position = truncInt(static_cast<double>(playIndex) - sliceStart);
+            const bool restartPossible = forward && playIndex >= endLow;
+            const bool gateOpen = gate == 0.0f || position == 0 || (1.0 - gate) * lengthLow > position;
+            const bool gateClosed = !gateOpen && (1.0 - gate) * lengthHigh <= position;
+            if (restartPossible || !(gateOpen || gateClosed)) {
+                len = minimumSliceLength(swingAt(plan.base, swingPhase, plan.swing), offsetFrames);
+                const int32_t end = truncInt(static_cast<double>(static_cast<float>(len)) + sliceStart);
+                if (forward && playIndex >= end) break;  // the slice starts over here
+                sliceEnd = end;
+                gain = ::gateGain(position, len, gate);
+                lastPhase = -1;
+            } else {
+                gain = gateOpen ? 1.0f : 0.0f;
+                lastPhase = swingPhase;
+            }
             if (++swingPhase == plan.swing.period) swingPhase = 0;
         }
         // Read the whole input frame before writing its output: hosts may
@@ -260,11 +293,6 @@ int32_t StutterEngine::playStretch(const float* inL, const float* inR, float* ou
             levelCount += 1.0f;
         }
 
-        float gain = constantGain;
-        if constexpr (Swinging) {
-            const double intoSlice = static_cast<double>(playIndex) - sliceStart;
-            gain = ::gateGain(truncInt(intoSlice), len, gate);
-        }
         float wetL = ::crushSample(gain * loopL[readIndex], crushScale, crushStep);
         float wetR = ::crushSample(gain * loopR[readIndex], crushScale, crushStep);
         const bool blending = blendRemaining != 0;
@@ -274,11 +302,11 @@ int32_t StutterEngine::playStretch(const float* inL, const float* inR, float* ou
             oldR = ::crushSample(gain * loopR[blendIndex], crushScale, crushStep);
         }
         if (filtering) {
-            filterChannel(wetL, filterWet.left);
-            filterChannel(wetR, filterWet.right);
+            filterSample(wetL, filterWet.left);
+            filterSample(wetR, filterWet.right);
             if (blending) {
-                filterChannel(oldL, filterOutgoing.left);
-                filterChannel(oldR, filterOutgoing.right);
+                filterSample(oldL, filterOutgoing.left);
+                filterSample(oldR, filterOutgoing.right);
             }
         }
 
@@ -310,6 +338,10 @@ int32_t StutterEngine::playStretch(const float* inL, const float* inR, float* ou
     engine.songPosition += i;
     engine.pitchLfoTime += i;
     engine.levelCountdown -= i;
+    if (Swinging && lastPhase >= 0) {
+        len = minimumSliceLength(swingAt(plan.base, lastPhase, plan.swing), offsetFrames);
+        sliceEnd = truncInt(static_cast<double>(static_cast<float>(len)) + sliceStart);
+    }
     engine.sliceEnd = sliceEnd;
     engine.playIndex = playIndex;
     engine.playPos = playPos;
