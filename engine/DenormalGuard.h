@@ -11,8 +11,14 @@
 class DenormalGuard {
 public:
 #if defined(__SSE__)
-    DenormalGuard() : saved_(_mm_getcsr()) { _mm_setcsr(saved_ | kFlushToZero | kDenormalsAreZero); }
-    ~DenormalGuard() { _mm_setcsr(saved_); }
+    // Writing the control register costs more than reading it: most hosts
+    // already run their audio thread with both modes on.
+    DenormalGuard() : saved_(_mm_getcsr()) {
+        if ((saved_ & kBoth) != kBoth) _mm_setcsr(saved_ | kBoth);
+    }
+    ~DenormalGuard() {
+        if ((saved_ & kBoth) != kBoth) _mm_setcsr(saved_);
+    }
 #else
     DenormalGuard() = default;
 #endif
@@ -22,6 +28,7 @@ public:
 #if defined(__SSE__)
     static constexpr unsigned kFlushToZero = 0x8000;      // MXCSR bit 15
     static constexpr unsigned kDenormalsAreZero = 0x0040;  // MXCSR bit 6
+    static constexpr unsigned kBoth = kFlushToZero | kDenormalsAreZero;
 
 private:
     unsigned saved_;

@@ -21,3 +21,7 @@ inline float safeOutput(float x) {
     if (x < -1.0f) return -1.0f;
     return std::fabs(x) >= FLT_MIN ? x : 0.0f;
 }
+
+// A whole block passed through: each sample as safeOutput(safeInput(x))
+// gives it, in one pass over the block. `out` may be `in`.
+void passThroughSafely(const float* in, float* out, int n);

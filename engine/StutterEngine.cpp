@@ -95,6 +95,13 @@ int32_t StutterEngine::runDryFrames(const float* const* inputs, float* const* ou
                                     int32_t frames) {
     int32_t frame = 0;
     if (engine.engaged != 0.0f) return frame;
+    if (deferredCommands.pending() == 0) {
+        // Nothing waits for the grid: the block is one pass over each channel.
+        passThroughSafely(inputs[0], outputs[0], frames);
+        passThroughSafely(inputs[1], outputs[1], frames);
+        engine.songPosition = wrappingAdd(engine.songPosition, frames);
+        return frames;
+    }
     for (; frame < frames; ++frame) {
         runDeferredCommands(engine.songPosition, engine.hostSampleRate, engine.hostTempo);
         engine.songPosition = wrappingAdd(engine.songPosition, 1);
