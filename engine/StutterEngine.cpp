@@ -97,8 +97,10 @@ int32_t StutterEngine::runDryFrames(const float* const* inputs, float* const* ou
     if (engine.engaged != 0.0f) return frame;
     if (deferredCommands.pending() == 0) {
         // Nothing waits for the grid: the block is one pass over each channel.
-        passThroughSafely(inputs[0], outputs[0], frames);
-        passThroughSafely(inputs[1], outputs[1], frames);
+        if (frames > 0) {
+            passThroughSafely(inputs[0], outputs[0], frames);
+            passThroughSafely(inputs[1], outputs[1], frames);
+        }
         engine.songPosition = wrappingAdd(engine.songPosition, frames);
         return frames;
     }

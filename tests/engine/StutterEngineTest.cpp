@@ -3,9 +3,14 @@
 // tells its listener.
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <cmath>
+#include <cstring>
 #include <functional>
+#include <iterator>
 #include <vector>
 
+#include "engine/SampleGuard.h"
 #include "engine/StutterEngine.h"
 #include "tests/engine/Signals.h"
 
@@ -146,6 +151,41 @@ TEST(StutterEngine, ALostRequestStartsTheLoopOver) {
     h.post(EngineRequest::kSetRepeatsLeft, 7);
     h.run(Stereo(1), 1);
     EXPECT_EQ(h.engine.state().repeatsLeft, 7);
+}
+
+}  // namespace
+
+namespace {
+
+// The vectorised pass-through and the branch-free conversion agree with the
+// sample guards and the plain conversion on every awkward value, at every
+// offset into a block (the vectors' tails included).
+TEST(StutterEngine, FastPathsAgreeWithThePlainRulesOnAwkwardValues) {
+    const float awkward[] = {0.0f, -0.0f, 1e-40f, -1e-40f, FLT_MIN, -FLT_MIN, 0.5f, -0.5f,
+                             1.0f, -1.0f, 1.5f, -7.0f, FLT_MAX, -FLT_MAX, INFINITY, -INFINITY,
+                             NAN, -NAN, 3e-39f, 0.999999f, 1.0000001f};
+    std::vector<float> in;
+    for (int copy = 0; copy < 3; ++copy)
+        for (float x : awkward) in.push_back(x);
+    for (size_t n = 0; n <= in.size(); ++n) {
+        std::vector<float> out(n, 99.0f);
+        passThroughSafely(in.data(), out.data(), static_cast<int>(n));
+        for (size_t i = 0; i < n; ++i) {
+            const float expected = safeOutput(safeInput(in[i]));
+            ASSERT_EQ(std::memcmp(&out[i], &expected, sizeof(float)), 0) << n << " " << in[i];
+        }
+    }
+    std::vector<float> inPlace = in;
+    passThroughSafely(inPlace.data(), inPlace.data(), static_cast<int>(inPlace.size()));
+    for (size_t i = 0; i < in.size(); ++i) EXPECT_EQ(inPlace[i], safeOutput(safeInput(in[i])));
+
+    volatile double values[] = {0.0, -0.0, 0.99, -0.99, 2147483646.5, 2147483647.0, 3e9, -2147483648.0,
+                                -2147483649.0, -3e9, 1e300, -1e300, INFINITY, -INFINITY, NAN};
+    constexpr int32_t expected[] = {0, 0, 0, 0, 2147483646, INT32_MAX, INT32_MAX, INT32_MIN,
+                                    INT32_MIN, INT32_MIN, INT32_MAX, INT32_MIN, INT32_MAX,
+                                    INT32_MIN, 0};
+    for (size_t i = 0; i < std::size(expected); ++i) EXPECT_EQ(truncInt(values[i]), expected[i]) << i;
+    static_assert(truncInt(-2.5) == -2 && truncInt(1e30) == INT32_MAX);
 }
 
 }  // namespace
