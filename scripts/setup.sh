@@ -2,7 +2,7 @@
 # Installs the Debian packages that building and testing Zarvoline need,
 # only those that are missing. Runs apt-get as root (or through sudo).
 # With --tests it adds what only the test command needs: Ardour, the host of
-# the tests in tests/hosts/.
+# the tests in tests/hosts/, and Qtractor, whose scanner lists the CLAP build.
 set -euo pipefail
 
 packages=(
@@ -11,8 +11,9 @@ packages=(
   libsndfile1-dev
   libx11-dev libxext-dev libcairo2-dev libfontconfig-dev fonts-liberation fonts-urw-base35
   xvfb libxtst-dev libxres-dev
+  dpf-source
 )
-[ "${1:-}" = --tests ] && packages+=(ardour)
+[ "${1:-}" = --tests ] && packages+=(ardour qtractor)
 
 # Each answer is read whole before it is looked at: piped into `grep -q`,
 # the asking command could be cut off by SIGPIPE once grep had its match, and
