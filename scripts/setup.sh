@@ -2,7 +2,9 @@
 # Installs the Debian packages that building and testing Zarvoline need,
 # only those that are missing. Runs apt-get as root (or through sudo).
 # With --tests it adds what only the test command needs: Ardour, the host of
-# the tests in tests/hosts/.
+# the tests in tests/hosts/, LV2's own tools that read and play the LV2
+# bundle (serdi, lv2info, lv2file), and Qtractor, whose scanner lists the
+# CLAP plug-in.
 set -euo pipefail
 
 packages=(
@@ -11,8 +13,10 @@ packages=(
   libsndfile1-dev
   libx11-dev libxext-dev libcairo2-dev libfontconfig-dev fonts-liberation fonts-urw-base35
   xvfb libxtst-dev libxres-dev
+  lv2-dev liblilv-dev libsuil-dev  # the LV2 bundle; the test hosts of its DSP and user interface
+  dpf-source                       # the CLAP headers
 )
-[ "${1:-}" = --tests ] && packages+=(ardour)
+[ "${1:-}" = --tests ] && packages+=(ardour serdi lilv-utils lv2file qtractor)
 
 # Each answer is read whole before it is looked at: piped into `grep -q`,
 # the asking command could be cut off by SIGPIPE once grep had its match, and

@@ -1,15 +1,28 @@
-# cmake --install as a user runs it: into a home folder's .vst, and below a
-# system prefix into lib/vst. BUILD_DIR and SCRATCH come from the test.
+# cmake --install as a user runs it: into a home folder's .vst and .lv2, and
+# below a system prefix into lib/vst and lib/lv2. BUILD_DIR and SCRATCH come
+# from the test.
 file(REMOVE_RECURSE "${SCRATCH}")
 set(ENV{HOME} "${SCRATCH}/home")
-foreach(prefix_and_place "${SCRATCH}/home|${SCRATCH}/home/.vst" "${SCRATCH}/usr|${SCRATCH}/usr/lib/vst")
-  string(REPLACE "|" ";" pair "${prefix_and_place}")
-  list(GET pair 0 prefix)
-  list(GET pair 1 place)
+foreach(places "${SCRATCH}/home|${SCRATCH}/home/.vst|${SCRATCH}/home/.lv2"
+               "${SCRATCH}/usr|${SCRATCH}/usr/lib/vst|${SCRATCH}/usr/lib/lv2")
+  string(REPLACE "|" ";" places "${places}")
+  list(GET places 0 prefix)
+  list(GET places 1 vst)
+  list(GET places 2 lv2)
+  # A file of an older bundle must not survive the install.
+  file(WRITE "${lv2}/zarvoline.lv2/stale.ttl" "")
   execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}"
                   RESULT_VARIABLE failed OUTPUT_QUIET)
-  if(failed OR NOT EXISTS "${place}/zarvoline.so")
-    message(FATAL_ERROR "installing with prefix ${prefix} did not put zarvoline.so in ${place}")
+  if(failed OR NOT EXISTS "${vst}/zarvoline.so")
+    message(FATAL_ERROR "installing with prefix ${prefix} did not put zarvoline.so in ${vst}")
+  endif()
+  file(GLOB built RELATIVE "${BUILD_DIR}/zarvoline.lv2" "${BUILD_DIR}/zarvoline.lv2/*")
+  file(GLOB installed RELATIVE "${lv2}/zarvoline.lv2" "${lv2}/zarvoline.lv2/*")
+  list(SORT built)
+  list(SORT installed)
+  if(NOT built OR NOT installed STREQUAL built)
+    message(FATAL_ERROR "installing with prefix ${prefix} put [${installed}] in ${lv2}/zarvoline.lv2, "
+                        "the build has [${built}]")
   endif()
 endforeach()
 file(REMOVE_RECURSE "${SCRATCH}")

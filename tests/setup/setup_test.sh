@@ -32,6 +32,8 @@ while read -r case argument update_status expected_status; do
     [ "$(head -n 1 "$work/apt-get")" = "update -qq" ] || fail "no apt-get update first: $(cat "$work/apt-get")"
     [ "$installed" = "$asked" ] || fail "installed [$installed], asked about [$asked]"
     [ "$argument" != --tests ] || [[ " $asked" == *" ardour "* ]] || fail "--tests does not install ardour"
+    [ "$argument" != --tests ] || [[ " $asked" == *" qtractor "* ]] || fail "--tests does not install qtractor"
+    [[ " $asked" == *" dpf-source "* ]] || fail "the build's CLAP headers (dpf-source) are not installed"
   else
     [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q '^setup.sh: apt-get update failed' "$work/err" ||
       fail "expected one line naming apt-get update: $(cat "$work/err")"

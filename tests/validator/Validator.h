@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/validator/CountedAllocations.h"
+#include "tests/validator/Processor.h"
 #include "tools/host/PluginLibrary.h"
 
 namespace validator {
@@ -40,10 +42,13 @@ private:
     std::vector<std::string> expectedFailures_;
 };
 
+// The checks of the VST 2 interface itself.
 void checkInstances(PluginEntry entry, Report& report);  // lifecycle, then the dispatcher
-void checkParameters(PluginEntry entry, Report& report);
-void checkProcessing(PluginEntry entry, Report& report);  // processing, then real time
+void checkParameterTexts(PluginEntry entry, Report& report);
 void checkState(PluginEntry entry, Report& report);
+// The checks that hold for a plug-in of any format.
+void checkParameters(const MakeProcessor& make, Report& report);
+void checkProcessing(const MakeProcessor& make, Report& report);  // processing, then real time
 
 // The first fault `check` finds going through `items`, or empty.
 template <class Items, class Check> std::string firstFault(const Items& items, Check check) {
@@ -60,12 +65,6 @@ inline std::string within(const std::string& context, const std::string& why) {
     return why.empty() ? why : context + ": " + why;
 }
 
-// Whether Instance::allocations counts: the validator replaces malloc and free
-// (where every operator new and delete ends) with counting versions, so a
-// loaded plug-in's calls land there too; sanitizer builds bring allocators of
-// their own and count nothing.
-bool countingAllocations();
-
 // 44100 Hz, 120 BPM in 4/4, transport playing from 0.
 struct ValidatorHost : Host {
     ValidatorHost();
@@ -76,21 +75,14 @@ struct ValidatorHost : Host {
     std::atomic<bool> askedForMidi{false};
 };
 
-enum class Signal { kNoise, kSilence, kSubnormal, kSquare, kNaN, kInfinity, kHuge };
-
-inline constexpr bool kStarted = true;
-
-// An instance from entry point to effClose on a host of its own, open and, if
-// `started`, resumed at 44100 Hz; its input noise seeded with `seed`.
-class Instance {
+// A VST 2 instance from entry point to effClose on a host of its own, open
+// and, if `started`, resumed at 44100 Hz; its input noise seeded with `seed`.
+class Instance final : public Processor {
 public:
     explicit Instance(PluginEntry entry, unsigned seed = 0, bool started = false);  // throws when refused
-    ~Instance();
-    Instance(const Instance&) = delete;
-    Instance& operator=(const Instance&) = delete;
+    ~Instance() override;
 
     ValidatorHost host;
-    long allocations = 0;  // allocator calls made inside processReplacing and processEvents
     AEffect* operator->() const { return effect_; }
     VstIntPtr call(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
                    float opt = 0.0f) const {
@@ -104,39 +96,29 @@ public:
         return values;
     }
 
-    // Sample rate, block size and buffers for blocks of up to `maxBlock` frames.
-    void prepare(double sampleRate = 44100.0, int maxBlock = 512);
-    void start(double sampleRate = 44100.0, int maxBlock = 512) {
-        prepare(sampleRate, maxBlock);
-        resume();
-    }
-    void resume() const { call(effMainsChanged, 0, 1); }
-    void suspend() const { call(effMainsChanged, 0, 0); }
-
-    // Runs `count` blocks of `kind` (in place when `inPlace`), with MIDI every
-    // few blocks when the plug-in takes it, appending the outputs to `sound`
-    // when given: the first fault in the outputs or the inputs, or empty.
-    std::string blocks(int count, int frames = 512, Signal kind = Signal::kNoise,
-                       std::vector<float>* sound = nullptr, bool inPlace = false);
-    std::string block(int frames, Signal kind = Signal::kNoise) { return blocks(1, frames, kind); }
-    // At each of `rates` in turn: starts, plays `count` blocks of noise and suspends again.
-    std::string play(std::initializer_list<double> rates, int count = 8);
+    int parameterCount() const override { return effect_->numParams; }
+    void setParameter(int index, float value) override { set(index, value); }
+    float parameter(int index) const override { return get(index); }
+    std::string parameterTextFault(int index) const override;
+    int programCount() const override { return effect_->numPrograms; }
+    void selectProgram(int program) override { call(effSetProgram, 0, program); }
+    Transport transport() const override;
+    void setTransport(const Transport& transport) override;
+    void resume() override { call(effMainsChanged, 0, 1); }
+    void suspend() override { call(effMainsChanged, 0, 0); }
 
 private:
-    void sendMidi(int frames);
+    void configure(double sampleRate, int maxBlock) override;
+    int inputCount() const override { return effect_->numInputs; }
+    int outputCount() const override { return effect_->numOutputs; }
+    void process(float** inputs, float** outputs, int frames, int blockNumber) override;
+    void sendMidi(int frames, int blockNumber);
 
     AEffect* effect_;
-    std::mt19937 random_;
     bool wantsMidi_ = false;
-    int blocksDone_ = 0, capacity_ = 512;
-    std::vector<std::vector<float>> in_, out_;
     struct { VstInt32 numEvents; VstIntPtr reserved; VstEvent* events[4]; } midiList_{};
     VstMidiEvent midi_[4]{};
 };
-
-// The first sample a host must not receive (not finite, beyond -1..1, or
-// subnormal) and where it is; empty when there is none.
-std::string badSample(const float* samples, int frames);
 
 // Asks for a text into a buffer much larger than `limit` and filled with a
 // marker: the fault if it is unterminated within `limit` bytes or wrote past

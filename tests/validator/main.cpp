@@ -9,6 +9,7 @@
 #include <exception>
 #include <unistd.h>
 
+#include "tests/validator/ClapProcessor.h"
 #include "tests/validator/Fuzz.h"
 #include "tests/validator/Validator.h"
 #include "tools/cli/CommandLine.h"
@@ -54,12 +55,14 @@ void Report::run(const std::string& name, const std::function<std::string()>& ch
 }
 
 // The command line, in one place: the usage line is also the message of a wrong one.
-static constexpr const char* kUsageLine = "usage: zarvoline-validate [--expect-fail CHECK]... [--] PLUGIN.so\n";
+static constexpr const char* kUsageLine = "usage: zarvoline-validate [--expect-fail CHECK]... [--] PLUGIN.so|PLUGIN.clap\n";
 static const cli::Program kProgram{"zarvoline-validate", std::string(kUsageLine) +
     "       zarvoline-validate --fuzz SEED STEPS [PLUGIN.so]\n"
     "\n"
     "Loads a VST 2 library and checks it the way hosts and plug-in validators\n"
-    "exercise one, printing PASS or FAIL and a reason for each check.\n"
+    "exercise one, printing PASS or FAIL and a reason for each check. A CLAP\n"
+    "plug-in (a file named .clap) gets the checks that hold for any format:\n"
+    "parameters, processing and real time.\n"
     "\n"
     "  --expect-fail CHECK  a known finding: the check must fail and does not count\n"
     "  --fuzz SEED STEPS    a hostile host's seeded random walk of STEPS steps\n"
@@ -67,6 +70,35 @@ static const cli::Program kProgram{"zarvoline-validate", std::string(kUsageLine)
     "\n"
     "Exit status: 0 every check passed, 1 one failed, 2 a wrong command line or a\n"
     "library that cannot be checked.\n"};
+
+static bool isClapFile(const std::string& path) {
+    return path.size() > 5 && path.compare(path.size() - 5, 5, ".clap") == 0;
+}
+
+// The checks that hold for any plug-in, on the first plug-in of a CLAP library.
+static int validateClap(const char* path, std::vector<std::string> expectedFailures) {
+    std::string error;
+    const clap_plugin_entry_t* entry = openClapLibrary(path, error);
+    if (!entry) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+    const MakeProcessor make = [entry](unsigned seed, bool started) -> std::unique_ptr<Processor> {
+        return std::make_unique<ClapProcessor>(*entry, seed, started);
+    };
+    try {
+        std::printf("%s: %d parameters (CLAP)\n", path, make(0, false)->parameterCount());
+    } catch (const std::exception& refused) {
+        std::fprintf(stderr, "%s: %s\n", path, refused.what());
+        return 2;
+    }
+    Report report(std::move(expectedFailures));
+    checkParameters(make, report);
+    checkProcessing(make, report);
+    const int status = report.finish();
+    entry->deinit();
+    return status;
+}
 
 int main(int argc, char** argv) {
     // --help, --version and "--" as every program we ship reads them.
@@ -86,6 +118,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const char* path = argv[at];
+    if (isClapFile(path)) return validateClap(path, std::move(expectedFailures));
     std::string error;
     const auto library = PluginLibrary::open(path, error);
     if (!library) {
@@ -101,7 +134,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     Report report(std::move(expectedFailures));
-    for (auto area : {checkInstances, checkParameters, checkProcessing, checkState})
-        area(library->entry(), report);
+    const PluginEntry entry = library->entry();
+    const MakeProcessor make = [entry](unsigned seed, bool started) -> std::unique_ptr<Processor> {
+        return std::make_unique<Instance>(entry, seed, started);
+    };
+    checkInstances(entry, report);
+    checkParameters(make, report);
+    checkParameterTexts(entry, report);
+    checkProcessing(make, report);
+    checkState(entry, report);
     return report.finish();
 }
