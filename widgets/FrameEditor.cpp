@@ -78,10 +78,8 @@ void FrameEditor::endFrameCall() {
 void FrameEditor::idle() {
     if (!beginFrameCall()) return;
     frame->dispatchEvents();
-    if (!closeWhenIdleEnds && updateFlag) {
-        updateFlag = 0;
-        update();
-    }
+    // Taken and cleared at once, so a post arriving meanwhile is never lost.
+    if (!closeWhenIdleEnds && updateFlag.exchange(false, std::memory_order_acquire)) update();
     if (!closeWhenIdleEnds) frame->idle();
     endFrameCall();
 }

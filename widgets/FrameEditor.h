@@ -5,9 +5,9 @@
 // reaches the plug-in (beginEdit, endEdit, hostIdle).
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
-#include "params/Relaxed.h"
 #include "widgets/Geometry.h"
 #include "widgets/KeyStroke.h"
 #include "widgets/platform/PlatformWindow.h"
@@ -32,7 +32,7 @@ public:
     // then redraws what changed. Nothing happens without an open window.
     void idle();
     // Asks for `update` on the next idle pass; may come from any thread.
-    void postUpdate() { updateFlag = 1; }
+    void postUpdate() { updateFlag.store(true, std::memory_order_release); }
     virtual void update() {}
     // Keys the host passes on; true for a key that was used.
     bool onKeyDown(KeyStroke& key);
@@ -75,7 +75,7 @@ protected:
 
     Rect size;
     EditorFrame* frame = nullptr;
-    Relaxed<int> updateFlag{0};
+    std::atomic<bool> updateFlag{false};
     uint32_t lastTicks;  // when the host's idle work is due next
     bool inIdleStuff = false;
     bool busy = false;
