@@ -7,7 +7,6 @@
 
 #include "params/ParameterIds.h"
 #include "common/Truncate.h"
-#include "plugin/AudioEffectX.h"
 #include "widgets/Bitmap.h"
 #include "widgets/Control.h"
 #include "widgets/EditorFrame.h"
@@ -30,28 +29,17 @@ float clampToUnit(float v) { return v > 0.0f ? std::min(v, 1.0f) : 0.0f; }
 
 }  // namespace
 
-StutterEditor::StutterEditor(AudioEffectX* effect)
-    : AEffGUIEditor(effect), background(new (std::nothrow) Bitmap(kBackgroundBitmap)) {
-    // The panel is always 400 x 400, whatever became of its bitmap.
-    rect = ERect{0, 0, kHeight, kWidth};
-}
+// The panel is always 400 x 400, whatever becomes of its bitmap.
+StutterEditor::StutterEditor(EditorHost& host) : FrameEditor({0, 0, kWidth, kHeight}), host(host) {}
 
 StutterEditor::~StutterEditor() {
     close();
     if (background) background->forget();
 }
 
-bool StutterEditor::open(void* window) {
-    if (isBusy()) return false;  // a host reopening us from inside our own call to it
-    if (frame) close();          // a second open replaces the first window
-    AEffGUIEditor::open(window);
-    auto* created = new (std::nothrow) EditorFrame({0, 0, kWidth, kHeight}, window, this);
-    if (!created || !created->isOpen()) {
-        delete created;
-        systemWindow = nullptr;
-        return false;
-    }
-    frame = created;
+bool StutterEditor::open(ParentWindow parent) {
+    if (!FrameEditor::open(parent)) return false;
+    if (!background) background = new (std::nothrow) Bitmap(kBackgroundBitmap);
     frame->setBackground(background);
     refreshTimeInfo();
     createControls();
@@ -62,24 +50,39 @@ bool StutterEditor::open(void* window) {
 
 void StutterEditor::close() {
     opened = 0;
-    AEffGUIEditor::close();
+    FrameEditor::close();
     controls = EditorControls{};
     tempoEntry = nullptr;
 }
 
-void StutterEditor::setParameter(VstInt32 index, float value) {
+void StutterEditor::setParameter(int index, float value) {
     if (!opened) return;
     changes.mark(index);
-    if (index == kStatusPlayPos)
-        levelReports.push({clampToUnit(value), current(kStatusPlayPos), current(kStatusRecordPos),
-                           current(kStatusRecordedLength)});
     if (index == kRecord) recordPending = clampToUnit(value);
     postUpdate();
 }
 
+void StutterEditor::reportLevel(const LevelReport& report) {
+    if (!opened) return;
+    levelReports.push({clampToUnit(report.level), clampToUnit(report.playPos),
+                       clampToUnit(report.recordPos), clampToUnit(report.recordedLength)});
+    changes.mark(kStatusPlayPos);  // after the push: the idle pass that sees the mark finds the report
+    postUpdate();
+}
+
+// Only a parameter's gesture reaches the host: tags beyond the parameters
+// belong to the window alone (units toggles, the credits).
+void StutterEditor::beginEdit(int tag) {
+    if (tag >= 0 && tag < kNumParams) host.beginGesture(tag);
+}
+
+void StutterEditor::endEdit(int tag) {
+    if (tag >= 0 && tag < kNumParams) host.endGesture(tag);
+}
+
 float StutterEditor::current(int tag) const { return clampToUnit(stored(tag)); }
 
-float StutterEditor::stored(int tag) const { return effectX ? effectX->getParameter(tag) : 0.0f; }
+float StutterEditor::stored(int tag) const { return host.parameterValue(tag); }
 
 void StutterEditor::update() {
     uint64_t changed = changes.takeAll();
@@ -90,12 +93,11 @@ void StutterEditor::update() {
 void StutterEditor::refreshTimeInfo() {
     display.tempo = DisplayContext::kDefaultTempo;
     display.sampleRate = DisplayContext::kDefaultSampleRate;
-    if (const VstTimeInfo* time = effectX ? effectX->getTimeInfo(kVstTempoValid) : nullptr) {
-        // A host that answers with no tempo (or no rate) keeps the default,
-        // so the displays never divide by zero.
-        if (time->tempo > 0.0) display.tempo = hostValue(time->tempo);
-        if (time->sampleRate > 0.0) display.sampleRate = hostValue(time->sampleRate);
-    }
+    // A host that answers with no tempo (or no rate) keeps the default, so
+    // the displays never divide by zero.
+    const EditorHost::Timing time = host.hostTiming();
+    if (time.tempo > 0.0) display.tempo = hostValue(time.tempo);
+    if (time.sampleRate > 0.0) display.sampleRate = hostValue(time.sampleRate);
     display.samplesPerBar = display.sampleRate * 240.0f / display.tempo;
 }
 
@@ -110,9 +112,8 @@ float StutterEditor::tempoFromLoop(float lengthValue, float offsetValue) const {
 }
 
 void StutterEditor::refreshTempoText() {
-    if (!tempoEntry || !effectX) return;
+    if (!tempoEntry) return;
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f",
-                  tempoFromLoop(effectX->getParameter(kLength), effectX->getParameter(kOffset)));
+    std::snprintf(text, sizeof text, "%.1f", tempoFromLoop(stored(kLength), stored(kOffset)));
     tempoEntry->setText(text);
 }

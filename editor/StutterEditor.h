@@ -1,18 +1,21 @@
 // The plug-in's window: a fixed 400 x 400 panel painted from the library's
 // bitmaps, holding the controls through which the effect is played. It exists
 // as long as the plug-in does; its window only between the host's open and
-// close requests. Every control reports to it (it is their listener), and the
-// plug-in tells it of every parameter change through setParameter.
+// close requests. Every control reports to it (it is their listener). It
+// reaches the plug-in only through its EditorHost, and the plug-in's side
+// tells it of every change through setParameter, reportLevel and postUpdate,
+// whatever the plug-in format.
 #pragma once
 
 #include "editor/DisplayContext.h"
 #include "editor/EditorControls.h"
+#include "editor/EditorHost.h"
 #include "editor/LevelReports.h"
 #include "editor/ParameterChanges.h"
 #include "params/RangeMapper.h"
 #include "common/Relaxed.h"
-#include "widgets/AEffGUIEditor.h"
 #include "widgets/ControlListener.h"
+#include "widgets/FrameEditor.h"
 
 class Bitmap;
 class Control;
@@ -21,21 +24,34 @@ class PanelBitmaps;
 class TextEntry;
 struct Rect;
 
-class StutterEditor : public AEffGUIEditor, public ControlListener {
+class StutterEditor : public FrameEditor, public ControlListener {
 public:
     static constexpr int kWidth = 400;
     static constexpr int kHeight = 400;
     static constexpr int kBackgroundBitmap = 127;
 
-    explicit StutterEditor(AudioEffectX* effect);
+    explicit StutterEditor(EditorHost& host);
     ~StutterEditor() override;
 
-    bool open(void* window) override;
+    // The first open decodes the panel's artwork, which then stays for the
+    // editor's lifetime: an instance whose window never opens holds none.
+    bool open(ParentWindow parent) override;
     void close() override;
-    // Called from any thread, the audio thread included: only notes what
-    // changed; the next idle pass applies it.
-    void setParameter(VstInt32 index, float value) override;
+
+    // The plug-in's side telling the editor what changed. Called from any
+    // thread, the audio thread included: they only note what changed (and
+    // do nothing while the window is closed); the next idle pass applies it,
+    // reading the values from the host then.
+    //
+    // A parameter, status value or command index changed; `value` is the
+    // new value (only Record's is kept, for its pending state).
+    void setParameter(int index, float value);
+    // The engine measured a level at where the loop stood then.
+    void reportLevel(const LevelReport& report);
+
     void valueChanged(DrawContext& context, Control* control) override;
+    void beginEdit(int tag) override;
+    void endEdit(int tag) override;
 
     // Asks the host for its tempo and sample rate (120 BPM and 44100 Hz
     // when it gives none) and derives the samples per bar.
@@ -55,6 +71,7 @@ public:
 protected:
     // Applies the changes noted by setParameter, on the thread that idles.
     void update() override;
+    void hostIdle() override { host.idleHost(); }
     void applyChange(int index);
     void applyLength();
     void applyTouchRec();
@@ -101,8 +118,9 @@ protected:
     EditorControls controls;
     TextEntry* tempoEntry = nullptr;
 
+    EditorHost& host;
     RangeMapper rangeMapper;
-    Bitmap* background;
+    Bitmap* background = nullptr;  // decoded on the first open
     Relaxed<int> opened{0};
     Relaxed<int> touchRecMode{0};
     DisplayContext display;

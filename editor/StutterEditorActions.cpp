@@ -11,7 +11,6 @@
 #include "editor/ValueTexts.h"
 #include "params/ParameterIds.h"
 #include "common/Truncate.h"
-#include "plugin/AudioEffectX.h"
 #include "widgets/MouseButtons.h"
 #include "widgets/OptionMenu.h"
 #include "widgets/TextEntry.h"
@@ -42,7 +41,7 @@ bool isParameterMenu(int tag) {
 }  // namespace
 
 void StutterEditor::valueChanged(DrawContext& context, Control* control) {
-    if (!control || !effectX) return;
+    if (!control) return;
     const int tag = control->getTag();
     const int buttons = context.getMouseButtons();
     if (touchRecMode != 0 && (tag == kLength || tag == kOffset || tag == kMix))
@@ -53,13 +52,13 @@ void StutterEditor::valueChanged(DrawContext& context, Control* control) {
         // Let go after a drag: the value was sent while dragging. A value the
         // plug-in does not have yet came from the wheel or the arrow keys,
         // which report with no button held too, and is sent like any other.
-        if (control->getValue() == effectX->getParameter(tag)) return;
+        if (control->getValue() == stored(tag)) return;
         act(context, control);
         return;
     }
     // A right click on a plug-in control arms learning of a MIDI controller for it.
     if ((buttons & kRButton) && tag != kCmdTempoLength && tag < kNumParams) {
-        effectX->setParameter(kCmdLearnKnob, static_cast<float>(tag));
+        host.runCommand(kCmdLearnKnob, static_cast<float>(tag));
     } else {
         act(context, control);
     }
@@ -69,19 +68,18 @@ void StutterEditor::valueChanged(DrawContext& context, Control* control) {
 
 void StutterEditor::touchRecording(int buttons) {
     if (!(buttons & kAnyMouseButton)) {
-        effectX->setParameterAutomated(kRecord, 0.0f);
+        host.changeParameter(kRecord, 0.0f);
         if (controls.loopScope) controls.loopScope->clearSamples();
-    } else if (effectX->getParameter(kRecord) != 1.0f) {
-        effectX->setParameterAutomated(kRecord, 1.0f);
+    } else if (stored(kRecord) != 1.0f) {
+        host.changeParameter(kRecord, 1.0f);
         if (controls.loopScope) controls.loopScope->clearSamples();
     }
 }
 
 void StutterEditor::showReadout(int tag) {
-    char value[64] = {};
-    char label[64] = {};
-    effectX->getParameterDisplay(tag, value);
-    effectX->getParameterLabel(tag, label);
+    char value[EditorHost::kTextSize] = {};
+    char label[EditorHost::kTextSize] = {};
+    host.parameterText(tag, value, label);
     char text[160];
     std::snprintf(text, sizeof text, "%s %s", value, label);
     controls.loopScope->setScopeText(text);
@@ -92,7 +90,7 @@ void StutterEditor::act(DrawContext& context, Control* control) {
     const float v = control->getValue();
     if (isParameterMenu(tag)) {
         auto* menu = static_cast<OptionMenu*>(control);
-        effectX->setParameterAutomated(
+        host.changeParameter(
             tag, static_cast<float>(menu->getCurrentIndex()) / static_cast<float>(menu->getNbEntries()));
         control->redrawIfDirty(context);
         return;
@@ -101,18 +99,18 @@ void StutterEditor::act(DrawContext& context, Control* control) {
     case kCmdOffsetOp:
     case kCmdLengthOp:
     case kCmdMidiAction:
-        effectX->setParameterAutomated(tag, static_cast<float>(static_cast<OptionMenu*>(control)->getCurrentIndex()));
+        host.runCommand(tag, static_cast<float>(static_cast<OptionMenu*>(control)->getCurrentIndex()));
         return;
     case kBpmSync:
-        effectX->setParameterAutomated(kCmdLengthOp, 0.0f);  // the "1 Bar" length operation
-        if (controls.lengthKnob) controls.lengthKnob->setDefaultValue(effectX->getParameter(kLength));
+        host.runCommand(kCmdLengthOp, 0.0f);  // the "1 Bar" length operation
+        if (controls.lengthKnob) controls.lengthKnob->setDefaultValue(stored(kLength));
         return;
     case kMix:
-        if (touchRecMode == 1 && v == 1.0f) effectX->setParameterAutomated(kRecord, 0.0f);
+        if (touchRecMode == 1 && v == 1.0f) host.changeParameter(kRecord, 0.0f);
         break;
     case kTouchRec:
         touchRecMode = truncInt(v);
-        effectX->setParameterAutomated(kTouchRec, static_cast<float>(static_cast<int>(touchRecMode)));
+        host.changeParameter(kTouchRec, static_cast<float>(static_cast<int>(touchRecMode)));
         control->redrawIfDirty(context);
         return;
     case kTagLengthUnits: switchLengthUnits(v != 0.0f); return;
@@ -120,14 +118,16 @@ void StutterEditor::act(DrawContext& context, Control* control) {
     case kCmdTempoLength: acceptTempo(); return;
     default: break;
     }
-    effectX->setParameterAutomated(tag, v);
+    // Every other report is a parameter's value; the credits' click passes
+    // its own index on, which no parameter has.
+    host.changeParameter(tag, v);
     control->redrawIfDirty(context);
 }
 
 void StutterEditor::switchLengthUnits(bool samples) {
     ValueDisplay* display = controls.lengthDisplay;
     if (!display) return;
-    const float length = static_cast<float>(rangeMapper.lengthFromNormal(effectX->getParameter(kLength)));
+    const float length = static_cast<float>(rangeMapper.lengthFromNormal(stored(kLength)));
     // The small nudge makes the display differ from what it drew, so it draws anew.
     display->setStringConvert(samples ? samplesText : lengthText, &this->display);
     display->setFontColor(samples ? kWhiteColor : kCaptionColour);
@@ -137,7 +137,7 @@ void StutterEditor::switchLengthUnits(bool samples) {
 void StutterEditor::switchOffsetUnits(bool samples) {
     ValueDisplay* display = controls.offsetDisplay;
     if (!display) return;
-    const float offset = static_cast<float>(rangeMapper.offsetFromNormal(effectX->getParameter(kOffset)));
+    const float offset = static_cast<float>(rangeMapper.offsetFromNormal(stored(kOffset)));
     display->setStringConvert(samples ? samplesText : millisecondsText, &this->display);
     display->setFontColor(samples ? kWhiteColor : kCaptionColour);
     display->setValue(samples ? offset + 0.001f : offset - 0.001f);
@@ -149,7 +149,7 @@ void StutterEditor::acceptTempo() {
     if (std::strlen(text) < 5) {
         const int tempo = static_cast<int>(std::atof(text));
         if (tempo >= 0 && tempo <= 9999) {
-            effectX->setParameterAutomated(kCmdTempoLength, static_cast<float>(tempo));
+            host.runCommand(kCmdTempoLength, static_cast<float>(tempo));
             return;
         }
     }

@@ -13,7 +13,6 @@
 #include "editor/ValueTexts.h"
 #include "params/ParameterIds.h"
 #include "common/Truncate.h"
-#include "plugin/AudioEffectX.h"
 #include "widgets/EditorFrame.h"
 #include "widgets/HandleSlider.h"
 #include "widgets/KickButton.h"

@@ -12,7 +12,6 @@
 #include "params/ParameterIds.h"
 #include "params/StepMaps.h"
 #include "common/Truncate.h"
-#include "plugin/AudioEffectX.h"
 #include "widgets/HandleSlider.h"
 #include "widgets/KickButton.h"
 #include "widgets/OptionMenu.h"

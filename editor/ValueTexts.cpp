@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "editor/DisplayContext.h"
+#include "editor/TimingText.h"
 #include "engine/Timing.h"
-#include "engine/TimingText.h"
 
 namespace {
 

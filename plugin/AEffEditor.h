@@ -1,6 +1,6 @@
 // The editor side of the host interface: what the dispatcher forwards the
-// editor opcodes to. The widget kit's AEffGUIEditor derives from it and
-// attaches itself to the effect.
+// editor opcodes to. VstEditor derives from it, attaches itself to the
+// effect and passes the opcodes on to the format-free editor.
 #pragma once
 
 #include "common/Relaxed.h"

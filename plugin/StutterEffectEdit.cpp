@@ -2,14 +2,14 @@
 
 #include <new>
 
-#include "editor/StutterEditor.h"
+#include "plugin/VstEditor.h"
 
 StutterEffectEdit::StutterEffectEdit(audioMasterCallback audioMaster)
     : StutterEffect(audioMaster) {
     setUniqueID(kZarvolineId);
     // The editor attaches itself; without memory for it there is none, and
     // the entry point refuses the instance.
-    new (std::nothrow) StutterEditor(this);
+    new (std::nothrow) VstEditor(*this);
 }
 
 StutterEffectEdit::~StutterEffectEdit() {
@@ -24,4 +24,8 @@ void StutterEffectEdit::setParameter(VstInt32 index, float value) {
 
 void StutterEffectEdit::updateEditorParameter(VstInt32 index, float value) {
     if (editor) editor->setParameter(index, value);
+}
+
+StutterEditor* StutterEffectEdit::stutterEditor() const {
+    return editor ? &static_cast<VstEditor*>(editor)->editor() : nullptr;
 }

@@ -4,6 +4,8 @@
 
 #include "plugin/StutterEffect.h"
 
+class StutterEditor;
+
 class StutterEffectEdit : public StutterEffect {
 public:
     explicit StutterEffectEdit(audioMasterCallback audioMaster);
@@ -11,4 +13,7 @@ public:
 
     void setParameter(VstInt32 index, float value) override;
     void updateEditorParameter(VstInt32 index, float value) override;
+
+    // The editor behind the host's editor opcodes; null without one.
+    StutterEditor* stutterEditor() const;
 };

@@ -72,7 +72,7 @@ bool Control::stepByWheel(DrawContext& context, float distance) {
     return true;
 }
 
-bool Control::stepByArrowKey(DrawContext& context, const VstKeyCode& key) {
+bool Control::stepByArrowKey(DrawContext& context, const KeyStroke& key) {
     float direction = 0.0f;
     if (key.virt == kVKeyUp || key.virt == kVKeyRight)
         direction = 1.0f;

@@ -61,7 +61,7 @@ protected:
     // Wheel and arrow keys: one increment per wheel step or key, a tenth of it
     // with Shift; reported when the value changed.
     bool stepByWheel(DrawContext& context, float distance);
-    bool stepByArrowKey(DrawContext& context, const VstKeyCode& key);
+    bool stepByArrowKey(DrawContext& context, const KeyStroke& key);
     // Draws sub-image `index` of the background strip (images stacked
     // vertically, `imageHeight` rows each), transparently if so set.
     void drawSubImage(DrawContext& context, int index, int imageHeight);

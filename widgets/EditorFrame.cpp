@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "widgets/AEffGUIEditor.h"
+#include "widgets/FrameEditor.h"
 #include "widgets/headless/HeadlessWindow.h"
 
-EditorFrame::EditorFrame(const Rect& r, void* systemWindow, AEffGUIEditor* editor,
+EditorFrame::EditorFrame(const Rect& r, ParentWindow parent, FrameEditor* editor,
                          PlatformWindowFactory factory)
     : size(r.moveTo({0, 0})), editor(editor),
       image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width(), size.height())),
       drawing(std::make_unique<DrawContext>(image, this)) {
     if (!factory) factory = editor ? editor->getWindowFactory() : createHeadlessWindow;
     if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS)
-        window = factory(*this, systemWindow, size.width(), size.height());
+        window = factory(*this, parent, size.width(), size.height());
 }
 
 EditorFrame::~EditorFrame() {
@@ -172,7 +172,7 @@ void EditorFrame::doIdleStuff() {
         idle();
 }
 
-int EditorFrame::getKnobMode() const { return AEffGUIEditor::getKnobMode(); }
+int EditorFrame::getKnobMode() const { return FrameEditor::getKnobMode(); }
 
 void EditorFrame::takeKeyboardFocus() {
     if (window && !keyboardTaken) window->takeKeyboardFocus();

@@ -14,13 +14,13 @@
 #include "widgets/View.h"
 #include "widgets/platform/PlatformWindow.h"
 
-class AEffGUIEditor;
+class FrameEditor;
 
 class EditorFrame {
 public:
     // `factory` makes the platform window; without one the editor's is used,
     // and without an editor the headless one.
-    EditorFrame(const Rect& size, void* systemWindow, AEffGUIEditor* editor,
+    EditorFrame(const Rect& size, ParentWindow parent, FrameEditor* editor,
                 PlatformWindowFactory factory = nullptr);
     ~EditorFrame();
     EditorFrame(const EditorFrame&) = delete;
@@ -62,8 +62,8 @@ public:
     void onMouseMoved(Point where, int buttons);
     void onMouseUp(Point where, int buttons);
     bool onWheel(Point where, float distance, int buttons);
-    bool onKeyDown(VstKeyCode& key);
-    bool onKeyUp(VstKeyCode& key);
+    bool onKeyDown(KeyStroke& key);
+    bool onKeyUp(KeyStroke& key);
     // The window lost the keyboard or was exposed.
     void onFocusLost();
     void onExposed(const Rect& area);
@@ -80,7 +80,7 @@ public:
     void takeKeyboardFocus();
     void releaseKeyboardFocus();
 
-    AEffGUIEditor* getEditor() const { return editor; }
+    FrameEditor* getEditor() const { return editor; }
     const Rect& getSize() const { return size; }
     cairo_surface_t* picture() const { return image; }
     DrawContext& context() { return *drawing; }
@@ -94,7 +94,7 @@ private:
     void forgetReferencesTo(View* view);
 
     Rect size;
-    AEffGUIEditor* editor;
+    FrameEditor* editor;
     cairo_surface_t* image;
     std::unique_ptr<DrawContext> drawing;
     std::unique_ptr<PlatformWindow> window;

@@ -80,7 +80,7 @@ bool EditorFrame::onWheel(Point where, float distance, int held) {
     return used;
 }
 
-bool EditorFrame::onKeyDown(VstKeyCode& key) {
+bool EditorFrame::onKeyDown(KeyStroke& key) {
     if (trackingView) return false;
     View* target = modalView ? modalView : focusView;
     if (!target) return false;
@@ -92,7 +92,7 @@ bool EditorFrame::onKeyDown(VstKeyCode& key) {
     return used;
 }
 
-bool EditorFrame::onKeyUp(VstKeyCode& key) {
+bool EditorFrame::onKeyUp(KeyStroke& key) {
     View* target = modalView ? modalView : focusView;
     return target && !trackingView && target->onKeyUp(*drawing, key);
 }

@@ -108,7 +108,7 @@ bool HandleSlider::onWheel(DrawContext& context, Point /*where*/, float distance
     return stepByWheel(context, distance);
 }
 
-bool HandleSlider::onKeyDown(DrawContext& context, VstKeyCode& key) {
+bool HandleSlider::onKeyDown(DrawContext& context, KeyStroke& key) {
     if (!mouseEnabled) return false;
     return stepByArrowKey(context, key);
 }

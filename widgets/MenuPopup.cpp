@@ -150,7 +150,7 @@ void MenuPopup::mouseMoved(DrawContext& context, Point where) {
     invalidateBoxes();
 }
 
-bool MenuPopup::onKeyDown(DrawContext& context, VstKeyCode& key) {
+bool MenuPopup::onKeyDown(DrawContext& context, KeyStroke& key) {
     Level& level = levels.back();
     const int count = level.menu->getNbEntries();
     const int deepest = levelCount() - 1;

@@ -20,7 +20,7 @@ public:
     MouseResult mouse(DrawContext& context, Point where) override;
     void mouseMoved(DrawContext& context, Point where) override;
     void mouseUp(DrawContext& context, Point where) override;
-    bool onKeyDown(DrawContext& context, VstKeyCode& key) override;
+    bool onKeyDown(DrawContext& context, KeyStroke& key) override;
     bool onWheel(DrawContext&, Point, float) override { return true; }
 
     // The boxes of the open levels, top level first.

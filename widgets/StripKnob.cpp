@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "widgets/AEffGUIEditor.h"
+#include "widgets/FrameEditor.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ MouseResult StripKnob::mouse(DrawContext& context, Point where) {
     if (!mouseEnabled) return kMouseDone;
     if (handleSpecialPress(context, true)) return kMouseDone;
     const int buttons = context.getMouseButtons();
-    const bool linearMode = AEffGUIEditor::getKnobMode() == kLinearKnobMode;
+    const bool linearMode = FrameEditor::getKnobMode() == kLinearKnobMode;
     linear = linearMode != ((buttons & kAlt) != 0);
     firstPoint = where;
     entryValue = value;
@@ -102,7 +102,7 @@ bool StripKnob::onWheel(DrawContext& context, Point /*where*/, float distance) {
     return stepByWheel(context, distance);
 }
 
-bool StripKnob::onKeyDown(DrawContext& context, VstKeyCode& key) {
+bool StripKnob::onKeyDown(DrawContext& context, KeyStroke& key) {
     if (!mouseEnabled) return false;
     return stepByArrowKey(context, key);
 }

@@ -17,7 +17,7 @@ public:
     bool trackMouse(DrawContext& context, Point where) override;
     void cancelTracking(DrawContext& context) override;
     bool onWheel(DrawContext& context, Point where, float distance) override;
-    bool onKeyDown(DrawContext& context, VstKeyCode& key) override;
+    bool onKeyDown(DrawContext& context, KeyStroke& key) override;
     bool wantsFocus() const override { return true; }
 
     // The value of a point (relative to the knob's top-left corner) on the

@@ -66,7 +66,7 @@ void TextEntry::removed() {
     ValueDisplay::removed();
 }
 
-bool TextEntry::editKey(const VstKeyCode& key) {
+bool TextEntry::editKey(const KeyStroke& key) {
     const bool shift = (key.modifier & kModifierShift) != 0;
     switch (key.virt) {
         case kVKeyBack: line.backspace(); return true;
@@ -85,7 +85,7 @@ bool TextEntry::editKey(const VstKeyCode& key) {
     return true;
 }
 
-bool TextEntry::onKeyDown(DrawContext& context, VstKeyCode& key) {
+bool TextEntry::onKeyDown(DrawContext& context, KeyStroke& key) {
     if (!editing) return false;
     if (key.virt == kVKeyReturn || key.virt == kVKeyEnter) {
         stopEditing(context, true);
@@ -99,7 +99,7 @@ bool TextEntry::onKeyDown(DrawContext& context, VstKeyCode& key) {
     return true;
 }
 
-bool TextEntry::onKeyUp(DrawContext& /*context*/, VstKeyCode& /*key*/) { return editing; }
+bool TextEntry::onKeyUp(DrawContext& /*context*/, KeyStroke& /*key*/) { return editing; }
 
 void TextEntry::draw(DrawContext& context) {
     if (editing)

@@ -21,8 +21,8 @@ public:
 
     void draw(DrawContext& context) override;
     MouseResult mouse(DrawContext& context, Point where) override;
-    bool onKeyDown(DrawContext& context, VstKeyCode& key) override;
-    bool onKeyUp(DrawContext& context, VstKeyCode& key) override;
+    bool onKeyDown(DrawContext& context, KeyStroke& key) override;
+    bool onKeyUp(DrawContext& context, KeyStroke& key) override;
     bool wantsFocus() const override { return true; }
     void looseFocus(DrawContext& context) override;
     void removed() override;
@@ -32,7 +32,7 @@ private:
     void startEditing();
     // Closes the field; `keep` takes its text (and reports a change).
     void stopEditing(DrawContext& context, bool keep);
-    bool editKey(const VstKeyCode& key);
+    bool editKey(const KeyStroke& key);
     void drawField(DrawContext& context);
     int caretFromPoint(DrawContext& context, Point where);
     int fieldFontCap() const { return size.height() - 2; }

@@ -24,9 +24,9 @@ void View::mouseUp(DrawContext& /*context*/, Point /*where*/) {}
 
 bool View::onWheel(DrawContext& /*context*/, Point /*where*/, float /*distance*/) { return false; }
 
-bool View::onKeyDown(DrawContext& /*context*/, VstKeyCode& /*key*/) { return false; }
+bool View::onKeyDown(DrawContext& /*context*/, KeyStroke& /*key*/) { return false; }
 
-bool View::onKeyUp(DrawContext& /*context*/, VstKeyCode& /*key*/) { return false; }
+bool View::onKeyUp(DrawContext& /*context*/, KeyStroke& /*key*/) { return false; }
 
 void View::redrawIfDirty(DrawContext& context) {
     if (!isDirty()) return;

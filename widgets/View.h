@@ -3,7 +3,7 @@
 // holds one reference to each view added to it and drops it when it goes.
 #pragma once
 
-#include "plugin/vst2.h"
+#include "widgets/KeyStroke.h"
 #include "widgets/DrawContext.h"
 #include "widgets/Geometry.h"
 
@@ -35,8 +35,8 @@ public:
     virtual void mouseMoved(DrawContext& context, Point where);
     virtual void mouseUp(DrawContext& context, Point where);
     virtual bool onWheel(DrawContext& context, Point where, float distance);
-    virtual bool onKeyDown(DrawContext& context, VstKeyCode& key);
-    virtual bool onKeyUp(DrawContext& context, VstKeyCode& key);
+    virtual bool onKeyDown(DrawContext& context, KeyStroke& key);
+    virtual bool onKeyUp(DrawContext& context, KeyStroke& key);
 
     // Views that take keys once pressed; the frame gives them the focus.
     virtual bool wantsFocus() const { return false; }

@@ -1,7 +1,7 @@
-// Keys that are not characters, numbered as VST 2 hosts number them in
-// VstKeyCode::virt, and the modifier flags of VstKeyCode::modifier. Keys from
-// the window system are translated into the same codes, so a control sees one
-// kind of key event whichever way the key arrived.
+// Keys that are not characters, and the modifier flags held with a key, as
+// the kit numbers them in a KeyStroke. The numbers are the ones plug-in hosts
+// commonly use for the same keys, so a format adaptor that receives keys from
+// its host mostly copies them.
 #pragma once
 
 enum VirtualKey : unsigned char {

@@ -83,11 +83,11 @@ TEST_F(EditorFollowsPluginTest, AutomationAndProgramChangesMoveTheControlsAtTheN
 TEST_F(EditorFollowsPluginTest, LevelReportsTouchTheScopeOnlyWhenAStatusValueMoved) {
     LoopScope* scope = plugin.controls().loopScope;
     // The editor hears of a report as the engine sends it: index 43 with the level.
-    plugin.editor()->setParameter(kStatusPlayPos, 0.5f);
+    plugin.report(kStatusPlayPos, 0.5f);
     plugin.idle();
     ASSERT_FALSE(scope->isDirty());
     scope->setCursor(0.25f);  // a mark of our own that a touched scope would overwrite
-    plugin.editor()->setParameter(kStatusPlayPos, 0.9f);
+    plugin.report(kStatusPlayPos, 0.9f);
     plugin.idle();
     EXPECT_FLOAT_EQ(scope->getCursor(), 0.25f);
     EXPECT_FALSE(scope->isDirty());

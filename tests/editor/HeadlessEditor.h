@@ -38,9 +38,10 @@ struct HeadlessEditor {
     }
     bool open() { return dispatch(effEditOpen, 0, 0, this) == 1; }
     void idle() { dispatch(effEditIdle); }
-    StutterEditor* editor() const {
-        return static_cast<StutterEditor*>(static_cast<StutterEffectEdit*>(effect->object)->getEditor());
-    }
+    StutterEffectEdit* instance() const { return static_cast<StutterEffectEdit*>(effect->object); }
+    StutterEditor* editor() const { return instance()->stutterEditor(); }
+    // A change the plug-in reports by itself, as the engine does.
+    void report(VstInt32 index, float value) const { instance()->updateEditorParameter(index, value); }
     EditorFrame& frame() const { return *editor()->getFrame(); }
     const EditorControls& controls() const { return editor()->getControls(); }
     void set(VstInt32 index, float value) const { effect->setParameter(effect, index, value); }

@@ -47,7 +47,7 @@ TEST(TouchSliderTest, HandleFollowsThePointerShiftZoomsAndTouchModeDrawsTheOther
     kit.move({110 + 4 + 60, 205}, kLButton | kShift);  // 20 pixels, ten times slower
     EXPECT_NEAR(slider->getValue(), 0.525f, 1e-5);
     kit.release({110 + 4 + 60, 205});
-    EXPECT_EQ(kit.editOpcodes(), (std::vector<VstInt32>{audioMasterBeginEdit, audioMasterEndEdit}));
+    EXPECT_EQ(kit.edits, (std::vector<EditCall>{kBeginEdit, kEndEdit}));
     kit.listener.reports.clear();
     kit.frame().onWheel({150, 205}, 1.0f, 0);
     EXPECT_NEAR(slider->getValue(), 0.625f, 1e-5);

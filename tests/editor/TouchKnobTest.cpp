@@ -39,7 +39,7 @@ TEST_F(TouchKnobTest, ModifiersChooseTheSpeedOfTheDragAlsoInMidDragAndEachChange
         EXPECT_NEAR(knob->getValue() - 0.2f, change, 1e-5) << buttons;
     }
     kit.listener.reports.clear();
-    kit.calls.clear();
+    kit.edits.clear();
     // A modifier pressed or let go in mid-drag changes the speed without a jump:
     // Shift makes it 300 pixels per range, letting go 100 again. Up counts as
     // right; the value stays within its range.
@@ -58,7 +58,7 @@ TEST_F(TouchKnobTest, ModifiersChooseTheSpeedOfTheDragAlsoInMidDragAndEachChange
     kit.release(kCentre.offset(60, 300));
     ASSERT_EQ(kit.listener.reports.size(), reports + 1);
     EXPECT_EQ(kit.listener.reports.back().buttons, 0);  // the knob was let go
-    EXPECT_EQ(kit.editOpcodes(), (std::vector<VstInt32>{audioMasterBeginEdit, audioMasterEndEdit}));
+    EXPECT_EQ(kit.edits, (std::vector<EditCall>{kBeginEdit, kEndEdit}));
 }
 
 TEST_F(TouchKnobTest, ControlClickJumpsToTheDefaultOtherButtonsOnlyReport) {

@@ -1,29 +1,15 @@
-// Bars, grids, slice lengths and the length texts, at the numbers a musician
-// meets: 120, 140 and fractional tempos, glides into short loops, shuffle.
+// Bars, grids and slice lengths, at the numbers a musician meets: 120, 140
+// and fractional tempos, glides into short loops, shuffle.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 #include <tuple>
 #include <vector>
 
 #include "engine/SliceLength.h"
 #include "engine/Timing.h"
-#include "engine/TimingText.h"
 
 namespace {
-
-std::string barText(float frames, float rate = 44100.0f, float tempo = 120.0f) {
-    char text[64];
-    formatBarPosition(frames, rate, tempo, text, sizeof text);
-    return text;
-}
-
-std::string noteText(double note, bool flats) {
-    char text[64];
-    formatNoteName(note, flats, text, sizeof text);
-    return text;
-}
 
 TEST(Timing, BarLengthFromTheHostsRateAndWholeTempo) {
     EXPECT_EQ(barLengthFrames(44100, 120), 88200);
@@ -86,20 +72,6 @@ TEST(Timing, SliceLengths) {
          {std::tuple{5, 10.0f, 5}, {5, 0.0f, 16}, {5, -10.0f, 16}, {0, 10.0f, 1}, {-40, 10.0f, 1},
           {16, 0.0f, 16}, {20000, -5000.0f, 20000}})
         EXPECT_EQ(minimumSliceLength(length, offset), shortest) << length << " " << offset;
-}
-
-TEST(Timing, LengthsInBarsAndNotes) {
-    EXPECT_EQ(barText(132300), "1:4/8");
-    EXPECT_EQ(barText(1378), "0:1/64");
-    EXPECT_EQ(barText(100), "0 Bar");
-    EXPECT_EQ(barText(88200 + 11025 * 3 + 1378 * 2), "1:3/8:2/64");
-    EXPECT_EQ(barText(88200, 44100.0f, 0.0f), "0 Bar");  // no tempo: nothing to count in
-
-    EXPECT_NEAR(frequencyToNote(44100.0 / 100.0), 57.04, 0.01);
-    EXPECT_EQ(noteText(frequencyToNote(440.0 * std::pow(2.0, 1.0 / 12.0)), true), "Bb4");
-    EXPECT_EQ(noteText(frequencyToNote(440.0 * std::pow(2.0, 1.0 / 12.0)), false), "A#4");
-    EXPECT_EQ(noteText(0.0, false), "C0");
-    EXPECT_EQ(noteText(-3.0, false), "0");  // below the lowest C: no name
 }
 
 }  // namespace

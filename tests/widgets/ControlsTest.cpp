@@ -42,7 +42,7 @@ TEST_F(KnobTest, OtherButtonsOnlyReportAndControlClickSetsTheDefaultWithoutAnEdi
     kit.click(kCentre, kLButton | kControl);  // already there: no report
     EXPECT_FLOAT_EQ(knob->getValue(), 0.25f);
     EXPECT_EQ(kit.listener.reports.size(), 2u);
-    EXPECT_TRUE(kit.editOpcodes().empty());
+    EXPECT_TRUE(kit.edits.empty());
 }
 
 // Each row: knob mode, buttons, where the pointer goes from the centre, the value there.
@@ -64,7 +64,7 @@ TEST_F(KnobTest, DragsAreOneEditClampedAndFollowTheModeAndModifiers) {
         SCOPED_TRACE(::testing::Message() << d.to.h << "," << d.to.v);
         knob->setValue(0.2f);
         kit.editor->setKnobMode(d.mode);
-        kit.calls.clear();
+        kit.edits.clear();
         kit.listener.reports.clear();
         kit.press(d.from, d.buttons);
         kit.move(d.to, d.buttons);
@@ -72,7 +72,7 @@ TEST_F(KnobTest, DragsAreOneEditClampedAndFollowTheModeAndModifiers) {
         kit.release(d.to);
         ASSERT_FALSE(kit.listener.reports.empty());
         EXPECT_EQ(kit.listener.reports.back().buttons, 0);  // once more when let go
-        EXPECT_EQ(kit.editOpcodes(), (std::vector<VstInt32>{audioMasterBeginEdit, audioMasterEndEdit}));
+        EXPECT_EQ(kit.edits, (std::vector<EditCall>{kBeginEdit, kEndEdit}));
     }
     // Shift: 300 pixels per range; let go mid-drag, 200 from there on, without a jump.
     knob->setValue(0.2f);
@@ -92,7 +92,7 @@ TEST_F(KnobTest, WheelAndArrowKeysStepByTheIncrementAndItDrawsTheImageOfItsValue
     kit.frame().onWheel(kCentre, -2.0f, kShift);
     EXPECT_NEAR(knob->getValue(), 0.28f, 1e-6);
     EXPECT_EQ(kit.listener.reports.size(), 2u);
-    EXPECT_TRUE(kit.editOpcodes().empty());
+    EXPECT_TRUE(kit.edits.empty());
     EXPECT_FALSE(kit.key(kVKeyUp));  // keys reach the knob only once it was pressed
     kit.click(kCentre);
     EXPECT_TRUE(kit.key(kVKeyUp));
@@ -135,8 +135,8 @@ TEST(Switches, ZonesGiveOneValueEachAndADragIsOneClampedEdit) {
     EXPECT_FALSE(kit.frame().isTracking());
     kit.release({200, 120});
     EXPECT_EQ(reportedValues(kit), (std::vector<float>{0.0f, 0.5f, 1.0f, 0.0f, 0.5f, 1.0f}));
-    EXPECT_EQ(kit.editOpcodes(), (std::vector<VstInt32>{audioMasterBeginEdit, audioMasterEndEdit,
-                                                        audioMasterBeginEdit, audioMasterEndEdit}));
+    EXPECT_EQ(kit.edits, (std::vector<EditCall>{kBeginEdit, kEndEdit,
+                                                        kBeginEdit, kEndEdit}));
     direction->setValue(0.5f);
     division->setValue(0.75f);
     kit.idle();

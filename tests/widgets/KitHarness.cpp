@@ -7,59 +7,34 @@
 
 namespace {
 
-KitHarness* current = nullptr;
-
-VstIntPtr recordHostCall(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
-    if (current) current->calls.push_back(opcode);
-    return opcode == audioMasterVersion ? 2400 : 0;
-}
-
-// An editor whose window is made at once, without a host window.
-class HarnessEditor : public AEffGUIEditor {
+// An editor that records the ends of every control's drag.
+class HarnessEditor : public FrameEditor {
 public:
-    using AEffGUIEditor::AEffGUIEditor;
-    bool open(void* window) override {
-        AEffGUIEditor::open(window);
-        frame = new EditorFrame({0, 0, 400, 400}, window, this);
-        if (frame->isOpen()) return true;
-        delete frame;
-        frame = nullptr;
-        return false;
-    }
+    explicit HarnessEditor(std::vector<EditCall>& edits) : FrameEditor({0, 0, 400, 400}), edits(edits) {}
+    void beginEdit(int) override { edits.push_back(kBeginEdit); }
+    void endEdit(int) override { edits.push_back(kEndEdit); }
+
+private:
+    std::vector<EditCall>& edits;
 };
 
 }  // namespace
 
-// 64 parameters: every tag the tests give their controls is a parameter,
-// whose gestures reach the host.
-KitHarness::KitHarness(PlatformWindowFactory factory, void* parent)
-    : effect(std::make_unique<AudioEffectX>(recordHostCall, 1, 64)),
-      editor(new HarnessEditor(effect.get())) {
-    current = this;
+KitHarness::KitHarness(PlatformWindowFactory factory, ParentWindow parent)
+    : editor(std::make_unique<HarnessEditor>(edits)) {
     editor->setWindowFactory(factory ? factory : createHeadlessWindow);
     editor->open(parent);
 }
 
-KitHarness::~KitHarness() {
-    editor->close();
-    effect.reset();
-    current = nullptr;
-}
+KitHarness::~KitHarness() { editor->close(); }
 
 bool KitHarness::key(unsigned char virt, int character, unsigned char modifier) {
-    VstKeyCode code{character, virt, modifier};
-    return frame().onKeyDown(code);
+    KeyStroke stroke{character, virt, modifier};
+    return frame().onKeyDown(stroke);
 }
 
 void KitHarness::type(const char* text) {
     for (const char* c = text; *c; ++c) key(0, static_cast<unsigned char>(*c));
-}
-
-std::vector<VstInt32> KitHarness::editOpcodes() const {
-    std::vector<VstInt32> opcodes;
-    for (VstInt32 opcode : calls)
-        if (opcode == audioMasterBeginEdit || opcode == audioMasterEndEdit) opcodes.push_back(opcode);
-    return opcodes;
 }
 
 Color colourOfImage(int index) {

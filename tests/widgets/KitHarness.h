@@ -1,15 +1,14 @@
-// A headless editor for testing the kit: a plug-in object whose host calls
-// are recorded, an editor attached to it with a headless frame, a listener
-// that records every report, and the mouse and keys a user would use.
+// A headless editor for testing the kit: an editor with a headless frame
+// that records the drags' begin and end, a listener that records every
+// report, and the mouse and keys a user would use.
 #pragma once
 
 #include <memory>
 #include <vector>
 
-#include "plugin/AudioEffectX.h"
-#include "widgets/AEffGUIEditor.h"
 #include "widgets/Control.h"
 #include "widgets/EditorFrame.h"
+#include "widgets/FrameEditor.h"
 #include "widgets/MouseButtons.h"
 
 struct Report {
@@ -17,6 +16,9 @@ struct Report {
     float value;
     int buttons;  // what the context said was held at the report
 };
+
+// The ends of a drag as the editor hears of them.
+enum EditCall { kBeginEdit, kEndEdit };
 
 class RecordingListener : public ControlListener {
 public:
@@ -28,7 +30,7 @@ public:
 
 class KitHarness {
 public:
-    explicit KitHarness(PlatformWindowFactory factory = nullptr, void* parent = nullptr);
+    explicit KitHarness(PlatformWindowFactory factory = nullptr, ParentWindow parent = 0);
     ~KitHarness();
 
     EditorFrame& frame() { return *editor->getFrame(); }
@@ -51,12 +53,9 @@ public:
     void type(const char* text);
     void idle() { editor->idle(); }
 
-    std::vector<VstInt32> editOpcodes() const;  // the begin and end edits, in order
-
     RecordingListener listener;
-    std::vector<VstInt32> calls;  // the opcodes of every host call
-    std::unique_ptr<AudioEffectX> effect;
-    AEffGUIEditor* editor;  // owned by the effect
+    std::vector<EditCall> edits;  // the begin and end edits, in order
+    std::unique_ptr<FrameEditor> editor;
 };
 
 // A bitmap of `images` stacked images of `width` x `imageHeight`, image i

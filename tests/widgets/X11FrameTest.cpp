@@ -16,7 +16,7 @@ namespace {
 TEST(X11Kit, ShiftDragOutsideTheWindowAndTheWheelArriveAsTheKitsEvents) {
     X11Session session;
     ASSERT_TRUE(session.ready());
-    KitHarness kit(createX11Window, reinterpret_cast<void*>(session.hostWindow));
+    KitHarness kit(createX11Window, session.hostWindow);
     ASSERT_NE(kit.editor->getFrame(), nullptr);
     Bitmap* strip = makeStrip(25, 25, 19);
     auto* knob = kit.add(new StripKnob({100, 100, 125, 125}, &kit.listener, 21, 19, 25, strip));
@@ -42,7 +42,7 @@ TEST(X11Kit, ShiftDragOutsideTheWindowAndTheWheelArriveAsTheKitsEvents) {
     ASSERT_TRUE(pumpUntil([&] { return !kit.frame().isTracking(); }));
     ASSERT_FALSE(kit.listener.reports.empty());
     EXPECT_EQ(kit.listener.reports.back().buttons & kAnyMouseButton, 0);  // the report after letting go
-    EXPECT_EQ(kit.editOpcodes(), (std::vector<VstInt32>{audioMasterBeginEdit, audioMasterEndEdit}));
+    EXPECT_EQ(kit.edits, (std::vector<EditCall>{kBeginEdit, kEndEdit}));
 
     session.movePointer(112, 112);  // the wheel turns what is under the pointer
     session.button(4, true);        // wheel up

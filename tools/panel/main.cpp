@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "plugin/StutterEffectEdit.h"
 #include "editor/StutterEditor.h"
+#include "plugin/StutterEffectEdit.h"
 #include "tools/cli/CommandLine.h"
 #include "tools/cli/OutputFile.h"
 #include "tools/render/RenderError.h"
@@ -127,7 +127,7 @@ void drawPanel(const Options& options) {
     const std::unique_ptr<AEffect, void (*)(AEffect*)> effect(
         host.instantiate(createHere), [](AEffect* e) { call(e, effClose); });
     auto* plugin = static_cast<StutterEffectEdit*>(effect->object);
-    auto* editor = static_cast<StutterEditor*>(plugin->getEditor());
+    StutterEditor* editor = plugin->stutterEditor();
     editor->setWindowFactory(createHeadlessWindow);
 
     call(effect.get(), effOpen);

@@ -9,7 +9,7 @@ void HeadlessWindow::present(cairo_surface_t*, const Rect& area) {
     presentedArea = presentedArea.united(area);
 }
 
-std::unique_ptr<PlatformWindow> createHeadlessWindow(EditorFrame&, void*, int, int) {
+std::unique_ptr<PlatformWindow> createHeadlessWindow(EditorFrame&, ParentWindow, int, int) {
     return std::make_unique<HeadlessWindow>();
 }
 

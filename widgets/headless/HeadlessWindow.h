@@ -22,7 +22,7 @@ public:
 };
 
 // Ignores the parent handle: there is no screen to put a window on.
-std::unique_ptr<PlatformWindow> createHeadlessWindow(EditorFrame& frame, void* parent, int width,
+std::unique_ptr<PlatformWindow> createHeadlessWindow(EditorFrame& frame, ParentWindow parent, int width,
                                                     int height);
 
 // The colour of one pixel of the frame's picture, and the picture as a PNG file.

@@ -6,6 +6,7 @@
 
 #include <cairo.h>
 
+#include <cstdint>
 #include <memory>
 
 #include "widgets/Geometry.h"
@@ -25,7 +26,11 @@ public:
     virtual void releaseKeyboardFocus() = 0;
 };
 
-// Creates the window inside `parent`, the host's window handle; null when
-// that is not possible.
-using PlatformWindowFactory = std::unique_ptr<PlatformWindow> (*)(EditorFrame& frame, void* parent,
+// The host's window that ours is made inside, as a plain number: on X11 the
+// window's id (every plug-in format hands it over as one, in a pointer or an
+// integer). 0 is no window.
+using ParentWindow = std::uintptr_t;
+
+// Creates the window inside `parent`; null when that is not possible.
+using PlatformWindowFactory = std::unique_ptr<PlatformWindow> (*)(EditorFrame& frame, ParentWindow parent,
                                                                  int width, int height);

@@ -97,8 +97,8 @@ void X11NativeWindow::handleKey(XKeyEvent& event, bool press) {
         }
         return;
     }
-    VstKeyCode key;
-    if (!x11Input::toKeyCode(event, key)) return;
+    KeyStroke key;
+    if (!x11Input::toKeyStroke(event, key)) return;
     if (press)
         frame.onKeyDown(key);
     else

@@ -80,11 +80,11 @@ unsigned char virtualKeyOf(KeySym keysym) {
 
 }  // namespace
 
-bool toKeyCode(XKeyEvent& event, VstKeyCode& key) {
+bool toKeyStroke(XKeyEvent& event, KeyStroke& key) {
     char text[8] = {};
     KeySym keysym = NoSymbol;
     const int length = XLookupString(&event, text, sizeof text, &keysym, nullptr);
-    key = VstKeyCode{0, 0, 0};
+    key = KeyStroke{};
     if (event.state & ShiftMask) key.modifier |= kModifierShift;
     if (event.state & Mod1Mask) key.modifier |= kModifierAlternate;
     if (event.state & ControlMask) key.modifier |= kModifierControl;

@@ -1,10 +1,10 @@
 // X11 input in the kit's terms: pointer buttons and modifiers as the kit's
-// flags, and key presses as VST key codes.
+// flags, and key presses as the kit's key strokes.
 #pragma once
 
 #include <X11/Xlib.h>
 
-#include "plugin/vst2.h"
+#include "widgets/KeyStroke.h"
 
 namespace x11Input {
 
@@ -14,9 +14,8 @@ int buttonsFromState(unsigned int state);
 int buttonFlag(unsigned int button);
 // The kit flag of a modifier key (Shift, Control, Alt), or 0.
 int modifierFlagOfKey(KeySym keysym);
-// A key press as the key code a host would send: a Latin-1 character, or a
-// virtual key for the keys that are not characters. False for keys the kit
-// has no code for.
-bool toKeyCode(XKeyEvent& event, VstKeyCode& key);
+// A key press as a key stroke: a Latin-1 character, or a virtual key for the
+// keys that are not characters. False for keys the kit has no code for.
+bool toKeyStroke(XKeyEvent& event, KeyStroke& key);
 
 }  // namespace x11Input

@@ -20,12 +20,11 @@ constexpr uintptr_t kResourceIdBits = 0x1FFFFFFF;
 
 }  // namespace
 
-std::unique_ptr<PlatformWindow> createX11Window(EditorFrame& frame, void* parent, int width,
+std::unique_ptr<PlatformWindow> createX11Window(EditorFrame& frame, ParentWindow parent, int width,
                                                int height) {
-    const auto handle = reinterpret_cast<uintptr_t>(parent);
-    if (handle == 0 || (handle & ~kResourceIdBits) != 0) return nullptr;
+    if (parent == 0 || (parent & ~kResourceIdBits) != 0) return nullptr;
     auto window = std::make_unique<X11NativeWindow>(frame);
-    if (!window->create(static_cast<Window>(reinterpret_cast<uintptr_t>(parent)), width, height))
+    if (!window->create(static_cast<Window>(parent), width, height))
         return nullptr;
     return window;
 }

@@ -6,5 +6,5 @@
 
 // `parent` is the host's X11 window id; null when no window can be made
 // there (no display, no such window).
-std::unique_ptr<PlatformWindow> createX11Window(EditorFrame& frame, void* parent, int width,
+std::unique_ptr<PlatformWindow> createX11Window(EditorFrame& frame, ParentWindow parent, int width,
                                                int height);

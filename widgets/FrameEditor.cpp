@@ -1,9 +1,9 @@
-#include "widgets/AEffGUIEditor.h"
+#include "widgets/FrameEditor.h"
 
 #include <atomic>
 #include <chrono>
+#include <new>
 
-#include "plugin/AudioEffectX.h"
 #include "widgets/EditorFrame.h"
 #include "widgets/x11/X11Window.h"
 
@@ -16,41 +16,41 @@ std::atomic<int> knobMode{0};
 
 }  // namespace
 
-AEffGUIEditor::AEffGUIEditor(AudioEffectX* effect)
-    : AEffEditor(effect), effectX(effect), lastTicks(currentTicks()),
-      windowFactory(createX11Window) {
-    if (effect) effect->setEditor(this);
-}
+FrameEditor::FrameEditor(const Rect& size)
+    : size(size), lastTicks(currentTicks()), windowFactory(createX11Window) {}
 
-AEffGUIEditor::~AEffGUIEditor() {
+FrameEditor::~FrameEditor() {
     closeWhenIdleEnds = false;
     busy = false;
     destroyFrame();
 }
 
-uint32_t AEffGUIEditor::currentTicks() {
+uint32_t FrameEditor::currentTicks() {
     using namespace std::chrono;
     return static_cast<uint32_t>(
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-bool AEffGUIEditor::getRect(ERect** out) {
-    *out = &rect;
-    return true;
+bool FrameEditor::open(ParentWindow parent) {
+    if (isBusy()) return false;  // a host reopening us from inside our own call to it
+    if (frame) close();          // a second open replaces the first window
+    return openFrame(parent);
 }
 
-bool AEffGUIEditor::open(void* window) {
+bool FrameEditor::openFrame(ParentWindow parent) {
     postUpdate();
-    systemWindow = window;
+    auto* created = new (std::nothrow) EditorFrame(size, parent, this);
+    if (!created || !created->isOpen()) {
+        delete created;
+        return false;
+    }
+    frame = created;
     return true;
 }
 
-void AEffGUIEditor::close() {
-    destroyFrame();
-    systemWindow = nullptr;
-}
+void FrameEditor::close() { destroyFrame(); }
 
-void AEffGUIEditor::destroyFrame() {
+void FrameEditor::destroyFrame() {
     if (busy) {
         // The host closed us from inside one of our own calls to it; the
         // frame is still handling that event.
@@ -61,13 +61,13 @@ void AEffGUIEditor::destroyFrame() {
     frame = nullptr;
 }
 
-bool AEffGUIEditor::beginFrameCall() {
+bool FrameEditor::beginFrameCall() {
     if (!frame || busy || inIdleStuff) return false;
     busy = true;
     return true;
 }
 
-void AEffGUIEditor::endFrameCall() {
+void FrameEditor::endFrameCall() {
     busy = false;
     if (closeWhenIdleEnds) {
         closeWhenIdleEnds = false;
@@ -75,32 +75,30 @@ void AEffGUIEditor::endFrameCall() {
     }
 }
 
-void AEffGUIEditor::idle() {
+void FrameEditor::idle() {
     if (!beginFrameCall()) return;
     frame->dispatchEvents();
-    if (!closeWhenIdleEnds && updateFlag) {
-        updateFlag = 0;
-        update();
-    }
+    // Taken and cleared at once, so a post arriving meanwhile is never lost.
+    if (!closeWhenIdleEnds && updateFlag.exchange(false, std::memory_order_acquire)) update();
     if (!closeWhenIdleEnds) frame->idle();
     endFrameCall();
 }
 
-bool AEffGUIEditor::onKeyDown(VstKeyCode& key) {
+bool FrameEditor::onKeyDown(KeyStroke& key) {
     if (!beginFrameCall()) return false;
     const bool used = frame->onKeyDown(key);
     endFrameCall();
     return used;
 }
 
-bool AEffGUIEditor::onKeyUp(VstKeyCode& key) {
+bool FrameEditor::onKeyUp(KeyStroke& key) {
     if (!beginFrameCall()) return false;
     const bool used = frame->onKeyUp(key);
     endFrameCall();
     return used;
 }
 
-int32_t AEffGUIEditor::onWheel(float distance) {
+int32_t FrameEditor::onWheel(float distance) {
     if (!frame) return -1;
     if (!beginFrameCall()) return 0;
     const bool used = frame->onWheel(frame->pointerLocation(), distance, frame->pointerButtons());
@@ -108,34 +106,17 @@ int32_t AEffGUIEditor::onWheel(float distance) {
     return used ? 1 : 0;
 }
 
-bool AEffGUIEditor::setKnobMode(VstInt32 mode) {
-    knobMode = mode;
-    return true;
-}
+void FrameEditor::setKnobMode(int mode) { knobMode = mode; }
 
-int AEffGUIEditor::getKnobMode() { return knobMode; }
+int FrameEditor::getKnobMode() { return knobMode; }
 
-void AEffGUIEditor::doIdleStuff() {
+void FrameEditor::doIdleStuff() {
     if (!frame) return;
     frame->idle();
     const uint32_t now = currentTicks();
     if (static_cast<int32_t>(now - lastTicks) < 0) return;
     lastTicks = now + kHostIdleInterval;
     inIdleStuff = true;
-    if (effectX) effectX->masterIdle();
+    hostIdle();
     inIdleStuff = false;
-}
-
-// Only a parameter's gesture reaches the host: tags beyond the parameters
-// belong to the window alone (units toggles, the credits).
-bool AEffGUIEditor::isParameter(VstInt32 tag) const {
-    return effectX && tag >= 0 && tag < effectX->getAeffect()->numParams;
-}
-
-void AEffGUIEditor::beginEdit(VstInt32 tag) {
-    if (isParameter(tag)) effectX->beginEdit(tag);
-}
-
-void AEffGUIEditor::endEdit(VstInt32 tag) {
-    if (isParameter(tag)) effectX->endEdit(tag);
 }

@@ -1,4 +1,4 @@
-#include "engine/TimingText.h"
+#include "editor/TimingText.h"
 
 #include <cmath>
 #include <cstdint>
