@@ -7,7 +7,9 @@
 // audio thread. Only process touches the engine's state.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "core/CoreHost.h"
 #include "engine/StutterEngine.h"
@@ -53,6 +55,14 @@ public:
         parameters.beginBlock();
         engine.process(inputs, outputs, frames, clock);
     }
+
+    // The instance's state as hosts keep it in a session: every program's
+    // values and name, the current program and the MIDI maps, as a versioned
+    // stream (core/StateStream.h). Loading refuses a damaged stream and
+    // changes nothing; a good one recalls the current program as selecting
+    // it does. User-interface thread.
+    std::vector<uint8_t> saveState() const;
+    bool loadState(const uint8_t* data, size_t size);
 
     ParameterModel& parameterModel() { return parameters; }
     const ParameterModel& parameterModel() const { return parameters; }
