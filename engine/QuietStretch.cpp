@@ -4,10 +4,12 @@
 // frame-by-frame path does on each of its frames, without deciding it anew.
 // The bounds below are conservative: any frame they are not sure of is left
 // to the frame-by-frame path.
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
 #include "common/Truncate.h"
+#include "engine/LinearStretch.h"
 #include "engine/SampleGuard.h"
 #include "engine/SampleStages.h"
 #include "engine/SliceLength.h"
@@ -204,6 +206,14 @@ int32_t StutterEngine::framesToNextFilterEvent(int32_t limit) const {
 
 int32_t StutterEngine::playQuietStretch(const float* inL, const float* inR, float* outL,
                                         float* outR, int32_t frames, int32_t& readIndex) {
+    const bool recording = stored(kRecord) != 0.0f;
+    const bool filtering = settings.filterType != kFilterOff && filterActive;
+    // Reads at or behind the record head see each recorded sample as the
+    // frame-by-frame path does, however the copy and the replay are ordered.
+    if (!quietPlan.swinging && engine.playDirection == kPlayForward && engine.pitchRatio == 1.0f &&
+        engine.blendRemaining == 0 && !filtering && engine.playPos >= 0.0 &&
+        (!recording || readIndex <= engine.recordPos))
+        return playLinearStretch(inL, inR, outL, outR, frames, readIndex);
     if (quietPlan.swinging) return playStretch<true>(inL, inR, outL, outR, frames, readIndex);
     return playStretch<false>(inL, inR, outL, outR, frames, readIndex);
 }
@@ -354,4 +364,50 @@ int32_t StutterEngine::playStretch(const float* inL, const float* inR, float* ou
     engine.levelSum = levelSum;
     engine.levelCount = levelCount;
     return i;
+}
+
+int32_t StutterEngine::playLinearStretch(const float* inL, const float* inR, float* outL,
+                                         float* outR, int32_t frames, int32_t& readIndex) {
+    if (stored(kRecord) != 0.0f) {
+        const int32_t at = engine.recordPos;
+        float* recordL = buffers.left + at;
+        float* recordR = buffers.right + at;
+        recordLinearly(inL, recordL, frames);
+        recordLinearly(inR, recordR, frames);
+        float levelSum = engine.levelSum;
+        for (int32_t k = 0; k < frames; ++k) levelSum += std::fabs(recordL[k]) + std::fabs(recordR[k]);
+        engine.levelSum = levelSum;
+        engine.levelCount += static_cast<float>(frames);  // whole numbers: exact
+        // The recorded length moves as the frame-by-frame path moves it: on
+        // each frame that finds the record head beyond it, to one past it.
+        const int32_t last = at + frames - 1;
+        const int32_t first = std::max(at, engine.recordedLength + 1);
+        if (first <= last) engine.recordedLength = first + 2 * ((last - first) / 2) + 1;
+        if (last >= engine.framesWritten) engine.framesWritten = last + 1;
+        engine.recordPos = at + frames;
+    }
+    const float gain = quietGain;
+    replayLinearly(buffers.left + readIndex, inL, outL, frames, gain, settings.crushScale,
+                   settings.crushStep, settings.wetGain, settings.dryGain);
+    replayLinearly(buffers.right + readIndex, inR, outR, frames, gain, settings.crushScale,
+                   settings.crushStep, settings.wetGain, settings.dryGain);
+
+    // One frame at a time the read position gains 1.0 per frame; with few
+    // enough fraction bits every partial sum is exact, so one addition does.
+    const double scaled = engine.playPos * 1048576.0;
+    if (scaled == std::trunc(scaled) && engine.playPos + frames < 4294967296.0) {
+        engine.playPos += frames;
+    } else {
+        double playPos = engine.playPos;
+        for (int32_t k = 0; k < frames; ++k) playPos += 1.0;
+        engine.playPos = playPos;
+    }
+    readIndex = truncInt(engine.playPos);
+    engine.playIndex += frames;
+    engine.blendReadIndex += frames;
+    engine.engineTicks += frames;
+    engine.songPosition += frames;
+    engine.pitchLfoTime += frames;
+    engine.levelCountdown -= frames;
+    return frames;
 }
