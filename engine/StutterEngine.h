@@ -101,6 +101,8 @@ private:
     template <bool Swinging>
     int32_t playStretch(const float* inL, const float* inR, float* outL, float* outR,
                         int32_t frames, int32_t& readIndex);
+    int32_t playLinearStretch(const float* inL, const float* inR, float* outL, float* outR,
+                              int32_t frames, int32_t& readIndex);
     int32_t framesToNextFilterEvent(int32_t limit) const;
 
     // The stages' arithmetic.

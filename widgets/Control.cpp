@@ -2,7 +2,6 @@
 
 #include "widgets/EditorFrame.h"
 #include "widgets/MouseButtons.h"
-#include "widgets/VirtualKeys.h"
 
 Control::Control(const Rect& r, ControlListener* listener, int tag, Bitmap* bitmap)
     : View(r), listener(listener), tag(tag), background(bitmap) {
@@ -61,30 +60,6 @@ bool Control::handleSpecialPress(DrawContext& context, bool controlSetsDefault) 
         return true;
     }
     return false;
-}
-
-bool Control::stepByWheel(DrawContext& context, float distance) {
-    const float before = value;
-    const float step = (context.getMouseButtons() & kShift) ? wheelInc * 0.1f : wheelInc;
-    value += distance * step;
-    bounceValue();
-    if (value != before) report(context);
-    return true;
-}
-
-bool Control::stepByArrowKey(DrawContext& context, const KeyStroke& key) {
-    float direction = 0.0f;
-    if (key.virt == kVKeyUp || key.virt == kVKeyRight)
-        direction = 1.0f;
-    else if (key.virt == kVKeyDown || key.virt == kVKeyLeft)
-        direction = -1.0f;
-    else
-        return false;
-    const float before = value;
-    value += direction * ((key.modifier & kModifierShift) ? wheelInc * 0.1f : wheelInc);
-    bounceValue();
-    if (value != before) report(context);
-    return true;
 }
 
 void Control::drawSubImage(DrawContext& context, int index, int imageHeight) {

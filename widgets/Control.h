@@ -58,10 +58,6 @@ protected:
     // to learn a controller); exactly left + Control jumps to the default value.
     // True when the press was one of these and is fully handled.
     bool handleSpecialPress(DrawContext& context, bool controlSetsDefault);
-    // Wheel and arrow keys: one increment per wheel step or key, a tenth of it
-    // with Shift; reported when the value changed.
-    bool stepByWheel(DrawContext& context, float distance);
-    bool stepByArrowKey(DrawContext& context, const KeyStroke& key);
     // Draws sub-image `index` of the background strip (images stacked
     // vertically, `imageHeight` rows each), transparently if so set.
     void drawSubImage(DrawContext& context, int index, int imageHeight);

@@ -4,8 +4,8 @@
 
 HandleSlider::HandleSlider(const Rect& r, ControlListener* listener, int tag, int minPosition,
                            int maxPosition, Bitmap* handleBitmap, Bitmap* bitmap, Point offset,
-                           int style)
-    : Control(r, listener, tag, bitmap), handle(handleBitmap), style(style),
+                           int /*style*/)
+    : SteppedControl(r, listener, tag, bitmap), handle(handleBitmap),
       minPos(minPosition - r.left), rangeHandle(maxPosition - minPosition) {
     backOffset = offset;
     if (handle) handle->remember();
@@ -102,13 +102,3 @@ bool HandleSlider::trackMouse(DrawContext& context, Point where) {
 }
 
 void HandleSlider::cancelTracking(DrawContext& /*context*/) { endEdit(); }
-
-bool HandleSlider::onWheel(DrawContext& context, Point /*where*/, float distance) {
-    if (!mouseEnabled) return false;
-    return stepByWheel(context, distance);
-}
-
-bool HandleSlider::onKeyDown(DrawContext& context, KeyStroke& key) {
-    if (!mouseEnabled) return false;
-    return stepByArrowKey(context, key);
-}

@@ -5,13 +5,14 @@
 
 #include <memory>
 
-#include "widgets/Control.h"
 #include "widgets/OffscreenImage.h"
+#include "widgets/SteppedControl.h"
 
-class HandleSlider : public Control {
+class HandleSlider : public SteppedControl {
 public:
     // `minPos` and `maxPos` are the handle's left edge at the two ends, in
-    // panel coordinates.
+    // panel coordinates. Every slider is horizontal: the style has no other
+    // value.
     HandleSlider(const Rect& size, ControlListener* listener, int tag, int minPos, int maxPos,
                  Bitmap* handle, Bitmap* background, Point offset = {}, int style = kHorizontal);
     ~HandleSlider() override;
@@ -22,9 +23,6 @@ public:
     MouseResult mouse(DrawContext& context, Point where) override;
     bool trackMouse(DrawContext& context, Point where) override;
     void cancelTracking(DrawContext& context) override;
-    bool onWheel(DrawContext& context, Point where, float distance) override;
-    bool onKeyDown(DrawContext& context, KeyStroke& key) override;
-    bool wantsFocus() const override { return true; }
     void removed() override;
 
     void setDrawTransparentHandle(bool state) { drawTransparentHandle = state; }
@@ -42,7 +40,6 @@ public:
 
 private:
     Bitmap* handle;
-    int style;
     Point offsetHandle;
     int minPos;       // the handle's leftmost edge, relative to the slider
     int rangeHandle;  // pixels of travel

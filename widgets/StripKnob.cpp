@@ -15,7 +15,7 @@ constexpr int kLinearKnobMode = 2;
 
 StripKnob::StripKnob(const Rect& r, ControlListener* listener, int tag, int subPixmaps,
                      int heightOfOneImage, Bitmap* bitmap, Point offset)
-    : Control(r, listener, tag, bitmap), subPixmaps(subPixmaps), heightOfOneImage(heightOfOneImage) {
+    : SteppedControl(r, listener, tag, bitmap), subPixmaps(subPixmaps), heightOfOneImage(heightOfOneImage) {
     backOffset = offset;
 }
 
@@ -96,13 +96,3 @@ bool StripKnob::trackMouse(DrawContext& context, Point where) {
 }
 
 void StripKnob::cancelTracking(DrawContext& /*context*/) { endEdit(); }
-
-bool StripKnob::onWheel(DrawContext& context, Point /*where*/, float distance) {
-    if (!mouseEnabled) return false;
-    return stepByWheel(context, distance);
-}
-
-bool StripKnob::onKeyDown(DrawContext& context, KeyStroke& key) {
-    if (!mouseEnabled) return false;
-    return stepByArrowKey(context, key);
-}

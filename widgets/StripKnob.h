@@ -4,10 +4,10 @@
 // swaps the two. The wheel and, once pressed, the arrow keys turn it too.
 #pragma once
 
-#include "widgets/Control.h"
 #include "widgets/MouseButtons.h"
+#include "widgets/SteppedControl.h"
 
-class StripKnob : public Control {
+class StripKnob : public SteppedControl {
 public:
     StripKnob(const Rect& size, ControlListener* listener, int tag, int subPixmaps,
               int heightOfOneImage, Bitmap* background, Point offset = {});
@@ -16,9 +16,6 @@ public:
     MouseResult mouse(DrawContext& context, Point where) override;
     bool trackMouse(DrawContext& context, Point where) override;
     void cancelTracking(DrawContext& context) override;
-    bool onWheel(DrawContext& context, Point where, float distance) override;
-    bool onKeyDown(DrawContext& context, KeyStroke& key) override;
-    bool wantsFocus() const override { return true; }
 
     // The value of a point (relative to the knob's top-left corner) on the
     // circle from 5/4 pi (minimum, lower left) clockwise to -1/4 pi (maximum).

@@ -1,10 +1,10 @@
 #include "widgets/Switches.h"
 
 SwitchControl::SwitchControl(bool vertical, const Rect& r, ControlListener* listener, int tag,
-                             int subPixmaps, int heightOfOneImage, int positions, Bitmap* bitmap,
-                             Point offset)
-    : Control(r, listener, tag, bitmap), vertical(vertical), subPixmaps(subPixmaps),
-      heightOfOneImage(heightOfOneImage), positions(positions) {
+                             int /*subPixmaps*/, int heightOfOneImage, int positions,
+                             Bitmap* bitmap, Point offset)
+    : Control(r, listener, tag, bitmap), vertical(vertical), heightOfOneImage(heightOfOneImage),
+      positions(positions) {
     backOffset = offset;
 }
 

@@ -1,7 +1,7 @@
 // Switches of a few positions, set by pressing or dragging over zones of
 // equal size: VerticalSwitch top to bottom, HorizontalSwitch left to right.
 // The value of position p of n is p / (n - 1); the bitmap holds one image
-// per position.
+// per position (the count of images it is given says no more than that).
 #pragma once
 
 #include "widgets/Control.h"
@@ -23,7 +23,6 @@ private:
     void step(DrawContext& context, Point where);
 
     bool vertical;
-    int subPixmaps;
     int heightOfOneImage;
     int positions;
     int entryButtons = 0;

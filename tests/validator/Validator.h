@@ -57,8 +57,28 @@ template <class Items, class Check> std::string firstFault(const Items& items, C
     return {};
 }
 
-// 0 to `end` - 1; nothing for a count a broken record makes negative.
-inline auto upTo(int end) { return std::views::iota(0, std::max(end, 0)); }
+// 0 to `end` - 1; nothing for a count a broken record makes negative. A
+// range of its own: clang 14 cannot compile libstdc++ 12's std::views::iota.
+class IndexRange {
+public:
+    struct Iterator {
+        int index;
+        int operator*() const { return index; }
+        Iterator& operator++() {
+            ++index;
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return index != other.index; }
+    };
+    explicit IndexRange(int count) : count(std::max(count, 0)) {}
+    Iterator begin() const { return {0}; }
+    Iterator end() const { return {count}; }
+
+private:
+    int count;
+};
+
+inline IndexRange upTo(int end) { return IndexRange(end); }
 
 // `why` after what it happened in; empty when there was no fault.
 inline std::string within(const std::string& context, const std::string& why) {
