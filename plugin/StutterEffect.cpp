@@ -34,6 +34,16 @@ StutterEffect::StutterEffect(audioMasterCallback audioMaster)
 StutterEffect::~StutterEffect() = default;
 
 const EngineClock* StutterEffect::askClock(VstInt32 request) {
+    // Asked on the user-interface thread (the editor's tempo commands, a
+    // resume) and on the audio thread (a program a note recalls): each
+    // thread fills a clock of its own, valid until it asks again. The block's
+    // own clock is another again (blockClock), so such a question in the
+    // middle of a block leaves the block's clock alone.
+    thread_local EngineClock asked;
+    return askClock(request, asked);
+}
+
+const EngineClock* StutterEffect::askClock(VstInt32 request, EngineClock& clock) {
     const VstTimeInfo* time = getTimeInfo(request);
     if (!time) return nullptr;
     clock.known = true;
@@ -64,7 +74,7 @@ void StutterEffect::process(float** inputs, float** outputs, VstInt32 frames) {
 }
 
 void StutterEffect::processReplacing(float** inputs, float** outputs, VstInt32 frames) {
-    core.process(inputs, outputs, frames, askClock(kClockRequest));
+    core.process(inputs, outputs, frames, askClock(kClockRequest, blockClock));
 }
 
 VstInt32 StutterEffect::processEvents(VstEvents* events) {

@@ -64,7 +64,8 @@ private:
 
     // The host's time information as the engine's clock; null without an answer.
     const EngineClock* askClock(VstInt32 request);
+    const EngineClock* askClock(VstInt32 request, EngineClock& clock);
 
-    EngineClock clock;
+    EngineClock blockClock;  // the audio thread's, for the block it processes
     StutterCore core;
 };
