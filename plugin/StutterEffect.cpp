@@ -22,7 +22,7 @@ constexpr VstInt32 kClockRequest = kVstPpqPosValid | kVstTempoValid | kVstBarsVa
 // The core asks for the host's time while it is being made, so the base
 // class (and its host callback) comes first.
 StutterEffect::StutterEffect(audioMasterCallback audioMaster)
-    : AudioEffectX(audioMaster, kNumPrograms, kNumParams), core(*this, askClock(kClockRequest)) {
+    : AudioEffectX(audioMaster, kNumPrograms, kNumParams), core(*this, askClock(kClockRequest, userClock)) {
     setNumInputs(2);
     setNumOutputs(2);
     canProcessReplacing(true);
@@ -33,25 +33,28 @@ StutterEffect::StutterEffect(audioMasterCallback audioMaster)
 
 StutterEffect::~StutterEffect() = default;
 
-const EngineClock* StutterEffect::askClock(VstInt32 request) {
+const EngineClock* StutterEffect::askClock(VstInt32 request, EngineClock& into) {
     const VstTimeInfo* time = getTimeInfo(request);
     if (!time) return nullptr;
-    clock.known = true;
-    clock.playing = (time->flags & kVstTransportPlaying) != 0;
-    clock.samplePosition = time->samplePos;
-    clock.sampleRate = time->sampleRate;
-    clock.tempo = time->tempo;
-    return &clock;
+    into.known = true;
+    into.playing = (time->flags & kVstTransportPlaying) != 0;
+    into.samplePosition = time->samplePos;
+    into.sampleRate = time->sampleRate;
+    into.tempo = time->tempo;
+    return &into;
 }
 
 const EngineClock* StutterEffect::hostClock(ClockDetail detail) {
-    return askClock(detail == ClockDetail::kTempo ? kVstTempoValid : kClockRequest);
+    const bool onAudioThread =
+        std::this_thread::get_id() == audioThread.load(std::memory_order_relaxed);
+    return askClock(detail == ClockDetail::kTempo ? kVstTempoValid : kClockRequest,
+                    onAudioThread ? audioQueryClock : userClock);
 }
 
 void StutterEffect::resume() {
     wantEvents(1);
     // The one time query of a resume: hosts answer with the whole record.
-    core.resume(askClock(kVstTempoValid));
+    core.resume(askClock(kVstTempoValid, userClock));
 }
 
 void StutterEffect::process(float** inputs, float** outputs, VstInt32 frames) {
@@ -64,7 +67,8 @@ void StutterEffect::process(float** inputs, float** outputs, VstInt32 frames) {
 }
 
 void StutterEffect::processReplacing(float** inputs, float** outputs, VstInt32 frames) {
-    core.process(inputs, outputs, frames, askClock(kClockRequest));
+    audioThread.store(std::this_thread::get_id(), std::memory_order_relaxed);
+    core.process(inputs, outputs, frames, askClock(kClockRequest, audioClock));
 }
 
 VstInt32 StutterEffect::processEvents(VstEvents* events) {

@@ -4,7 +4,9 @@
 // passed on to the editor.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <thread>
 
 #include "core/StutterCore.h"
 #include "plugin/AudioEffectX.h"
@@ -62,9 +64,17 @@ private:
     void parameterChanged(int index, float value) override { updateEditorParameter(index, value); }
     const EngineClock* hostClock(ClockDetail detail) override;
 
-    // The host's time information as the engine's clock; null without an answer.
-    const EngineClock* askClock(VstInt32 request);
+    // The host's time information as the engine's clock, in `into`; null
+    // without an answer.
+    const EngineClock* askClock(VstInt32 request, EngineClock& into);
 
-    EngineClock clock;
+    // One clock record per use, so that two threads never write the same
+    // one: the audio thread's for its blocks and for what a grid command
+    // asks in the middle of one (a program with BPM Sync), the other for
+    // what the user-interface thread asks (creation, resume, editor commands).
+    EngineClock audioClock;
+    EngineClock audioQueryClock;
+    EngineClock userClock;
+    std::atomic<std::thread::id> audioThread{};
     StutterCore core;
 };
