@@ -37,10 +37,13 @@ const EngineClock* StutterEffect::askClock(VstInt32 request, EngineClock& into) 
     const VstTimeInfo* time = getTimeInfo(request);
     if (!time) return nullptr;
     into.known = true;
-    into.playing = (time->flags & kVstTransportPlaying) != 0;
-    into.samplePosition = time->samplePos;
     into.sampleRate = time->sampleRate;
     into.tempo = time->tempo;
+    // The editor's tempo commands read no more than these two: the
+    // position is left alone, which the host's audio thread moves.
+    if (&into == &userCommandClock) return &into;
+    into.playing = (time->flags & kVstTransportPlaying) != 0;
+    into.samplePosition = time->samplePos;
     return &into;
 }
 
@@ -48,7 +51,7 @@ const EngineClock* StutterEffect::hostClock(ClockDetail detail) {
     const bool onAudioThread =
         std::this_thread::get_id() == audioThread.load(std::memory_order_relaxed);
     return askClock(detail == ClockDetail::kTempo ? kVstTempoValid : kClockRequest,
-                    onAudioThread ? audioQueryClock : userClock);
+                    onAudioThread ? audioQueryClock : userCommandClock);
 }
 
 void StutterEffect::resume() {

@@ -71,10 +71,12 @@ private:
     // One clock record per use, so that two threads never write the same
     // one: the audio thread's for its blocks and for what a grid command
     // asks in the middle of one (a program with BPM Sync), the other for
-    // what the user-interface thread asks (creation, resume, editor commands).
+    // what the user-interface thread asks (creation and resume, while no
+    // block runs; editor commands, while blocks run).
     EngineClock audioClock;
     EngineClock audioQueryClock;
     EngineClock userClock;
+    EngineClock userCommandClock;  // rate and tempo only
     std::atomic<std::thread::id> audioThread{};
     StutterCore core;
 };
