@@ -18,7 +18,11 @@ constexpr int kAudioOutRight = kAudioOutLeft + 1;
 constexpr int kControl = kAudioOutRight + 1;  // 48
 // Events out: what the plug-in changed by itself, for the editor.
 constexpr int kNotify = kControl + 1;
-constexpr int kNumPorts = kNotify + 1;  // 50
+// Events in: the host's time:Position alone. Ardour sends its position only
+// into an event input that takes no MIDI (the MIDI input of an effect on an
+// audio track is left unconnected); other hosts send it to either.
+constexpr int kTime = kNotify + 1;
+constexpr int kNumPorts = kTime + 1;  // 51
 
 // The status value a status port carries.
 constexpr int statusIdOfPort(int port) { return kStatusPlayPos + (port - kFirstStatus); }

@@ -1,7 +1,9 @@
 // The thirteen factory programs, written once when an instance is created.
 #include <cstdio>
 #include <initializer_list>
+#include <iterator>
 
+#include "params/FactoryPresets.h"
 #include "params/ParameterModel.h"
 
 namespace {
@@ -66,23 +68,33 @@ const FactoryPreset kFactoryPresets[] = {
 
 }  // namespace
 
+int factoryPresetCount() { return static_cast<int>(std::size(kFactoryPresets)); }
+
+const char* factoryPresetName(int preset) {
+    return preset >= 0 && preset < factoryPresetCount() ? kFactoryPresets[preset].name : nullptr;
+}
+
+void writeFactoryPreset(int preset, ProgramRecord& record) {
+    if (preset < 0 || preset >= factoryPresetCount()) return;
+    const RangeMapper rangeMapper;
+    const FactoryPreset& factory = kFactoryPresets[preset];
+    for (int p = 0; p < kNumParams; ++p) record.setValue(p, kParameterTable[p].freshValue);
+    record.setName(factory.name);
+    for (const PresetSetting& s : factory.settings) {
+        float value = s.value;
+        if (s.unit == kLengthFrames) value = static_cast<float>(rangeMapper.lengthToNormal(s.value));
+        if (s.unit == kOffsetFrames) value = static_cast<float>(rangeMapper.offsetToNormal(s.value));
+        record.setValue(s.parameter, value);
+    }
+}
+
 void ParameterModel::writeFactoryPresets() {
     for (int p = 0; p < kNumPrograms; ++p) {
         char name[kProgramNameSize];
         std::snprintf(name, sizeof name, "QLX-%i", p);
         programs[p].setName(name);
     }
-    int index = 0;
-    for (const FactoryPreset& preset : kFactoryPresets) {
-        ProgramRecord& record = programs[index++];
-        record.setName(preset.name);
-        for (const PresetSetting& s : preset.settings) {
-            float value = s.value;
-            if (s.unit == kLengthFrames) value = static_cast<float>(rangeMapper.lengthToNormal(s.value));
-            if (s.unit == kOffsetFrames) value = static_cast<float>(rangeMapper.offsetToNormal(s.value));
-            record.setValue(s.parameter, value);
-        }
-    }
+    for (int preset = 0; preset < factoryPresetCount(); ++preset) writeFactoryPreset(preset, programs[preset]);
     // Program 0's loop is one bar at the host's tempo of this moment, stored
     // into the live values and program 0 (the current one) alike.
     currentIndex = 0;

@@ -8,26 +8,9 @@
 #include "common/Truncate.h"
 #include "midi/MidiMaps.h"
 #include "params/ParameterModel.h"
+#include "params/ProgramApplyOrder.h"
 
 namespace {
-
-// The order in which a program's values are applied. It matters: Length and
-// Offset go first so that the lock taken next gets their ratio, Record goes
-// after everything that shapes the loop it starts.
-constexpr int kProgramApplyOrder[] = {
-    kLength,        kOffset,          kBpmLock,         kMix,
-    kRepeats,       kRelease,         kDirection,       kDivisionNum,
-    kDivisionDenom, kShuffle,         kBitCrush,        kGate,
-    kRepeatLock,    kBpmSync,         kRewind,          kBlend,
-    kLengthQuant,   kRecOffset,       kClear,           kRecord,
-    kModulatorPhase, kModulatorSpeed, kModulatorAmp,    kModulatorMode,
-    kPitch,         kPitchHold,       kPitchRel,        kPitchPhase,
-    kPitchMode,     kFilterFreq,      kFilterQ,         kFilterGain,
-    kFilterType,    kFilterSpeed,     kFilterSpeedSync, kFilterSpeedRestart,
-    kFilterSpeedType, kTouchRec,
-};
-// Rec Sync and the two offset jumps keep their values across program changes.
-static_assert(sizeof kProgramApplyOrder / sizeof kProgramApplyOrder[0] == kNumParams - 3);
 
 constexpr int kRandomizedKnobs[] = {kLength, kOffset,        kDirection,   kBlend,
                                     kGate,   kDivisionDenom, kDivisionNum, kShuffle};

@@ -22,7 +22,7 @@ constexpr VstInt32 kClockRequest = kVstPpqPosValid | kVstTempoValid | kVstBarsVa
 // The core asks for the host's time while it is being made, so the base
 // class (and its host callback) comes first.
 StutterEffect::StutterEffect(audioMasterCallback audioMaster)
-    : AudioEffectX(audioMaster, kNumPrograms, kNumParams), core(*this, askClock(kClockRequest)) {
+    : AudioEffectX(audioMaster, kNumPrograms, kNumParams), core(*this, askClock(kClockRequest, userClock)) {
     setNumInputs(2);
     setNumOutputs(2);
     canProcessReplacing(true);
@@ -33,35 +33,31 @@ StutterEffect::StutterEffect(audioMasterCallback audioMaster)
 
 StutterEffect::~StutterEffect() = default;
 
-const EngineClock* StutterEffect::askClock(VstInt32 request) {
-    // Asked on the user-interface thread (the editor's tempo commands, a
-    // resume) and on the audio thread (a program a note recalls): each
-    // thread fills a clock of its own, valid until it asks again. The block's
-    // own clock is another again (blockClock), so such a question in the
-    // middle of a block leaves the block's clock alone.
-    thread_local EngineClock asked;
-    return askClock(request, asked);
-}
-
-const EngineClock* StutterEffect::askClock(VstInt32 request, EngineClock& clock) {
+const EngineClock* StutterEffect::askClock(VstInt32 request, EngineClock& into) {
     const VstTimeInfo* time = getTimeInfo(request);
     if (!time) return nullptr;
-    clock.known = true;
-    clock.playing = (time->flags & kVstTransportPlaying) != 0;
-    clock.samplePosition = time->samplePos;
-    clock.sampleRate = time->sampleRate;
-    clock.tempo = time->tempo;
-    return &clock;
+    into.known = true;
+    into.sampleRate = time->sampleRate;
+    into.tempo = time->tempo;
+    // The editor's tempo commands read no more than these two: the
+    // position is left alone, which the host's audio thread moves.
+    if (&into == &userCommandClock) return &into;
+    into.playing = (time->flags & kVstTransportPlaying) != 0;
+    into.samplePosition = time->samplePos;
+    return &into;
 }
 
 const EngineClock* StutterEffect::hostClock(ClockDetail detail) {
-    return askClock(detail == ClockDetail::kTempo ? kVstTempoValid : kClockRequest);
+    const bool onAudioThread =
+        std::this_thread::get_id() == audioThread.load(std::memory_order_relaxed);
+    return askClock(detail == ClockDetail::kTempo ? kVstTempoValid : kClockRequest,
+                    onAudioThread ? audioQueryClock : userCommandClock);
 }
 
 void StutterEffect::resume() {
     wantEvents(1);
     // The one time query of a resume: hosts answer with the whole record.
-    core.resume(askClock(kVstTempoValid));
+    core.resume(askClock(kVstTempoValid, userClock));
 }
 
 void StutterEffect::process(float** inputs, float** outputs, VstInt32 frames) {
@@ -74,7 +70,8 @@ void StutterEffect::process(float** inputs, float** outputs, VstInt32 frames) {
 }
 
 void StutterEffect::processReplacing(float** inputs, float** outputs, VstInt32 frames) {
-    core.process(inputs, outputs, frames, askClock(kClockRequest, blockClock));
+    audioThread.store(std::this_thread::get_id(), std::memory_order_relaxed);
+    core.process(inputs, outputs, frames, askClock(kClockRequest, audioClock));
 }
 
 VstInt32 StutterEffect::processEvents(VstEvents* events) {

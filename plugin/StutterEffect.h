@@ -4,7 +4,9 @@
 // passed on to the editor.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <thread>
 
 #include "core/StutterCore.h"
 #include "plugin/AudioEffectX.h"
@@ -62,10 +64,19 @@ private:
     void parameterChanged(int index, float value) override { updateEditorParameter(index, value); }
     const EngineClock* hostClock(ClockDetail detail) override;
 
-    // The host's time information as the engine's clock; null without an answer.
-    const EngineClock* askClock(VstInt32 request);
-    const EngineClock* askClock(VstInt32 request, EngineClock& clock);
+    // The host's time information as the engine's clock, in `into`; null
+    // without an answer.
+    const EngineClock* askClock(VstInt32 request, EngineClock& into);
 
-    EngineClock blockClock;  // the audio thread's, for the block it processes
+    // One clock record per use, so that two threads never write the same
+    // one: the audio thread's for its blocks and for what a grid command
+    // asks in the middle of one (a program with BPM Sync), the other for
+    // what the user-interface thread asks (creation and resume, while no
+    // block runs; editor commands, while blocks run).
+    EngineClock audioClock;
+    EngineClock audioQueryClock;
+    EngineClock userClock;
+    EngineClock userCommandClock;  // rate and tempo only
+    std::atomic<std::thread::id> audioThread{};
     StutterCore core;
 };

@@ -110,6 +110,11 @@ void FrameEditor::setKnobMode(int mode) { knobMode = mode; }
 
 int FrameEditor::getKnobMode() { return knobMode; }
 
+std::uintptr_t FrameEditor::nativeWindow() const {
+    const PlatformWindow* window = frame ? frame->platform() : nullptr;
+    return window ? window->nativeHandle() : 0;
+}
+
 void FrameEditor::doIdleStuff() {
     if (!frame) return;
     frame->idle();

@@ -52,6 +52,8 @@ public:
     virtual void endEdit(int /*tag*/) {}
 
     EditorFrame* getFrame() const { return frame; }
+    // The open window's own id (see PlatformWindow::nativeHandle); 0 while closed.
+    std::uintptr_t nativeWindow() const;
     // How the frame's window is made: X11 unless a test chose headless.
     void setWindowFactory(PlatformWindowFactory factory) { windowFactory = factory; }
     PlatformWindowFactory getWindowFactory() const { return windowFactory; }

@@ -1,38 +1,35 @@
 #include "lv2/describe/PluginFacts.h"
 
-#include <cstdio>
-#include <cstring>
-
 #include "core/StutterCore.h"
-
-struct PluginFacts::Instance : CoreHost {
-    // No time: as at instantiation in an LV2 host, there is no time
-    // information yet, so program 0's loop length is not taken from a tempo.
-    void parameterChanged(int, float) override {}
-    const EngineClock* hostClock(ClockDetail) override { return nullptr; }
-    StutterCore effect{*this, nullptr};
-};
+#include "lv2/StartClock.h"
+#include "params/FactoryPresets.h"
+#include "params/ParameterModel.h"
 
 namespace {
 
-// Programs the factory did not fill keep the name "QLX-" and their number.
-bool isFactoryProgram(const ProgramRecord& record, int program) {
-    char unfilled[kProgramNameSize];
-    std::snprintf(unfilled, sizeof unfilled, "QLX-%i", program);
-    return std::strcmp(record.name, unfilled) != 0;
-}
+// A host that tells nothing: while an LV2 instance is made, its host tells
+// no tempo, so program 0's loop length is not taken from one.
+struct SilentHost final : CoreHost {
+    void parameterChanged(int, float) override {}
+    const EngineClock* hostClock(ClockDetail) override { return nullptr; }
+};
 
 }  // namespace
 
+struct PluginFacts::Instance {
+    SilentHost host;
+    EngineClock clock = lv2StartClock(44100.0);
+    StutterCore core{host, &clock};
+};
+
 PluginFacts::PluginFacts() : instance(std::make_unique<Instance>()) {
-    StutterCore& effect = instance->effect;
-    for (int i = 0; i < kNumParams; ++i) startValues[i] = effect.getParameter(i);
-    for (int p = 0; p < kNumPrograms; ++p) {
-        const ProgramRecord& record = effect.parameterModel().programRecord(p);
-        if (!isFactoryProgram(record, p)) continue;
+    StutterCore& core = instance->core;
+    for (int i = 0; i < kNumParams; ++i) startValues[i] = core.getParameter(i);
+    for (int p = 0; p < factoryPresetCount(); ++p) {
+        const ProgramRecord& record = core.parameterModel().programRecord(p);
         FactoryProgramFacts facts;
         facts.program = p;
-        facts.name = record.name;
+        facts.name = factoryPresetName(p);
         for (int i = 0; i < kNumParams; ++i) facts.values[i] = record.value(i);
         programs.push_back(facts);
     }
@@ -42,7 +39,7 @@ PluginFacts::~PluginFacts() = default;
 
 std::string PluginFacts::displayText(int parameter, float value) {
     char text[kParameterTextSize + 1] = {};
-    instance->effect.setParameter(parameter, value);
-    instance->effect.parameterDisplay(parameter, text);
+    instance->core.setParameter(parameter, value);
+    instance->core.parameterDisplay(parameter, text);
     return text;
 }

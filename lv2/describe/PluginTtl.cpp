@@ -79,6 +79,28 @@ std::string audioPort(int port, const char* direction, const char* symbol, const
            quoted(name) + "\n    ]";
 }
 
+// The editor: an X11 window under the host's, idled by the host, told of the
+// DSP's changes, levels and time through the event output and of the engine's
+// positions through the status ports.
+std::string uiTtl() {
+    std::string ttl =
+        "\n<" ZARVOLINE_LV2_UI_URI ">\n"
+        "    a ui:X11UI ;\n"
+        "    ui:binary <" ZARVOLINE_LV2_UI_BINARY "> ;\n"
+        "    lv2:requiredFeature urid:map , ui:parent , ui:idleInterface ;\n"
+        "    lv2:optionalFeature ui:touch , ui:noUserResize ;\n"
+        "    lv2:extensionData ui:idleInterface ;\n"
+        "    ui:portNotification [\n"
+        "        ui:plugin <" ZARVOLINE_LV2_URI "> ;\n"
+        "        lv2:symbol \"notify\" ;\n"
+        "        ui:notifyType atom:Object\n"
+        "    ]";
+    for (const char* status : kStatusNames)
+        ttl += " , [\n        ui:plugin <" ZARVOLINE_LV2_URI "> ;\n        lv2:symbol " +
+               quoted(turtle::symbolFor(status)) + " ;\n        ui:protocol ui:floatProtocol\n    ]";
+    return ttl + " .\n";
+}
+
 }  // namespace
 
 std::string pluginTtl(PluginFacts& facts) {
@@ -93,6 +115,7 @@ std::string pluginTtl(PluginFacts& facts) {
         "@prefix rsz: <http://lv2plug.in/ns/ext/resize-port#> .\n"
         "@prefix state: <http://lv2plug.in/ns/ext/state#> .\n"
         "@prefix time: <http://lv2plug.in/ns/ext/time#> .\n"
+        "@prefix ui: <http://lv2plug.in/ns/extensions/ui#> .\n"
         "@prefix units: <http://lv2plug.in/ns/extensions/units#> .\n"
         "@prefix urid: <http://lv2plug.in/ns/ext/urid#> .\n"
         "\n"
@@ -106,6 +129,7 @@ std::string pluginTtl(PluginFacts& facts) {
         "    lv2:requiredFeature urid:map ;\n"
         "    lv2:optionalFeature lv2:hardRTCapable ;\n"
         "    lv2:extensionData state:interface ;\n"
+        "    ui:ui <" ZARVOLINE_LV2_UI_URI "> ;\n"
         "    lv2:port ";
     for (int i = 0; i < kNumParams; ++i) ttl += parameterPort(facts, i) + " , ";
     for (int p = lv2_ports::kFirstStatus; p < lv2_ports::kFirstStatus + lv2_ports::kNumStatus; ++p)
@@ -130,6 +154,13 @@ std::string pluginTtl(PluginFacts& facts) {
            "        lv2:symbol \"notify\" ;\n"
            "        lv2:name \"Notify\" ;\n"
            "        rsz:minimumSize 16384\n"
+           "    ] , [\n"
+           "        a lv2:InputPort , atom:AtomPort ;\n"
+           "        atom:bufferType atom:Sequence ;\n"
+           "        atom:supports time:Position ;\n"
+           "        lv2:index " + std::to_string(lv2_ports::kTime) + " ;\n"
+           "        lv2:symbol \"time\" ;\n"
+           "        lv2:name \"Time\"\n"
            "    ] .\n";
-    return ttl;
+    return ttl + uiTtl();
 }

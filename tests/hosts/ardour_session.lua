@@ -14,8 +14,14 @@
 --   and playing flag, which both hosts give exactly, and never ppqPos.
 -- * Ardour always processes whole 1024-frame blocks, our host ends on a
 --   shorter one: Zarvoline's output does not depend on block boundaries.
--- Arguments: INPUT.wav REFERENCE.wav LISTING.txt
+-- * As an LV2 plug-in, Zarvoline hears Ardour's time through time:Position
+--   objects (frame, speed, tempo) where VST 2 asks for the time record: the
+--   frame, tempo and whether the transport rolls are the same numbers.
+-- Arguments: INPUT.wav REFERENCE.wav LISTING.txt [FORMAT]; FORMAT is LXVST
+-- (the VST 2 library, the default) or LV2 (the bundle, by its URI).
 local inputPath, referencePath, listingPath = arg[1], arg[2], arg[3]
+local format = arg[4] or "LXVST"
+local kLv2Uri = "urn:zarvoline:stutter"
 local kRate, kBlock, kTempo, kProgram = 44100, 1024, 120, "Studder"
 local kHeader = 3 -- ints before the samples in the test processors' shared memory
 
@@ -46,11 +52,12 @@ local function readWav (path)
 end
 
 -- Ardour's list of plug-ins, read from its scanner's cache once the engine runs.
+local pluginType = format == "LV2" and ARDOUR.PluginType.LV2 or ARDOUR.PluginType.LXVST
 local function findZarvoline ()
 	for info in ARDOUR.LuaAPI.list_plugins ():iter () do
-		if info.type == ARDOUR.PluginType.LXVST and info.name == "Zarvoline" then return info end
+		if info.type == pluginType and info.name == "Zarvoline" then return info end
 	end
-	error ("Ardour's plug-in list has no Zarvoline: did the scanner run?")
+	error ("Ardour's plug-in list has no " .. format .. " Zarvoline: did the scanner run?")
 end
 
 -- The channel and frame of the first sample where two sounds differ, or nil.
@@ -91,24 +98,38 @@ local function sharedFrames (processor, frames)
 	return shm
 end
 
+-- Ardour labels a VST program "<number> - <name>", an LV2 preset by its name.
+local function presetName (label)
+	if format == "LV2" then return label end
+	return label:match ("^%d+ %- (.*)$")
+end
+
 local function writeListing (zarvoline)
 	local out = assert (io.open (listingPath, "w"))
 	out:write ("effect ", zarvoline:name (), "\n")
+	local n = 0
 	for i = 0, zarvoline:parameter_count () - 1 do
-		local _, t = zarvoline:get_parameter_descriptor (i, ARDOUR.ParameterDescriptor ())
-		out:write ("parameter ", i, " ", (t[2].label:gsub (" +$", "")), "\n")
+		-- LV2 parameters are the control inputs among every port.
+		if format ~= "LV2" or (zarvoline:parameter_is_control (i) and zarvoline:parameter_is_input (i)) then
+			local _, t = zarvoline:get_parameter_descriptor (i, ARDOUR.ParameterDescriptor ())
+			out:write ("parameter ", n, " ", (t[2].label:gsub (" +$", "")), "\n")
+			n = n + 1
+		end
 	end
-	-- Ardour labels a VST program "<number> - <name>".
 	for preset in zarvoline:get_info ():get_presets (false):iter () do
-		local number, name = preset.label:match ("^(%d+) %- (.*)$")
-		out:write ("program ", number, " ", name, "\n")
+		if format == "LV2" then
+			out:write ("preset ", preset.label, "\n")
+		else
+			local number, name = preset.label:match ("^(%d+) %- (.*)$")
+			out:write ("program ", number, " ", name, "\n")
+		end
 	end
 	out:close ()
 end
 
 local function selectProgram (zarvoline, name)
 	for preset in zarvoline:get_info ():get_presets (false):iter () do
-		if preset.label:match ("^%d+ %- (.*)$") == name then
+		if presetName (preset.label) == name then
 			assert (zarvoline:load_preset (preset), "Ardour cannot load program " .. name)
 			return
 		end
@@ -129,7 +150,8 @@ local tracks = Session:new_audio_track (2, 2, nil, 1, "Zarvoline", ARDOUR.Presen
 	ARDOUR.TrackMode.Normal, true)
 local track = tracks:front ()
 local feed = created (ARDOUR.LuaAPI.new_luaproc (Session, "Zarvoline Test Feed"), "the feed")
-local insert = created (ARDOUR.LuaAPI.new_plugin (Session, "Zarvoline", ARDOUR.PluginType.LXVST, ""), "Zarvoline")
+local insert = created (ARDOUR.LuaAPI.new_plugin (Session, format == "LV2" and kLv2Uri or "Zarvoline", pluginType, ""),
+	"Zarvoline")
 local capture = created (ARDOUR.LuaAPI.new_luaproc (Session, "Zarvoline Test Capture"), "the capture")
 
 -- The shared memory is ready before the processors first run.

@@ -2,8 +2,8 @@
 # lv2info (Debian lilv-utils) reads the bundle as LV2 hosts do, through lilv:
 # the 41 parameters as control inputs named and ordered as the VST 2 version
 # names them to its hosts (zarvoline-render --info), the three status values
-# as control outputs, two audio inputs and outputs, the event input, and the
-# 13 factory programs as presets under their full names.
+# as control outputs, two audio inputs and outputs, the event inputs (events, time), the
+# editor as an X11 UI, and the 13 factory programs as presets under their full names.
 # Usage: lv2info_test.sh BUNDLE-DIR ZARVOLINE-RENDER WORK-DIR
 set -euo pipefail
 bundle=$1 render=$2
@@ -52,8 +52,15 @@ diff "$work/vst-parameters.txt" "$work/lv2-parameters.txt" >&2 ||
 [ "$(count Control out)" -eq 3 ] || fail "$(count Control out) control outputs, expected 3 (the status values)"
 [ "$(count Audio in)" -eq 2 ] || fail "$(count Audio in) audio inputs, expected 2"
 [ "$(count Audio out)" -eq 2 ] || fail "$(count Audio out) audio outputs, expected 2"
-[ "$(count Atom in)" -eq 1 ] || fail "$(count Atom in) event inputs, expected 1"
+[ "$(count Atom in)" -eq 2 ] || fail "$(count Atom in) event inputs, expected 2 (events, time)"
+[ "$(count Atom out)" -eq 1 ] || fail "$(count Atom out) event outputs, expected 1 (for the editor)"
 grep -q 'http://lv2plug.in/ns/ext/state#interface' "$work/lv2info.txt" || fail "no state interface"
+# The editor: an X11 UI in its own binary of the bundle.
+awk '/^\tUIs:/ { on = 1; next } on && /^\t[A-Z]/ { on = 0 } on' "$work/lv2info.txt" >"$work/uis.txt"
+grep -qx $'\t\turn:zarvoline:stutter:ui' "$work/uis.txt" &&
+  grep -q 'Class: *http://lv2plug.in/ns/extensions/ui#X11UI' "$work/uis.txt" &&
+  grep -q 'Binary: *file://.*/zarvoline_ui.so$' "$work/uis.txt" || fail "no X11 UI in zarvoline_ui.so: $(cat "$work/uis.txt")"
+[ -f "$bundle/zarvoline_ui.so" ] && [ -f "$bundle/zarvoline_dsp.so" ] || fail "the bundle lacks a binary"
 
 [ "$(wc -l <"$work/presets.txt")" -eq 13 ] || fail "$(wc -l <"$work/presets.txt") presets, expected 13"
 # Each of the 13 factory programs is a preset, under its whole name: the VST 2
@@ -63,4 +70,4 @@ head -n 13 "$work/vst-programs.txt" | while IFS= read -r program; do
 done || failures=$((failures + 1))
 
 [ "$failures" -eq 0 ] || exit 1
-echo "lv2info reads 41 named control inputs, 3 control outputs, 2 + 2 audio ports, the event input and 13 presets"
+echo "lv2info reads 41 named control inputs, 3 control outputs, 2 + 2 audio ports, the event and time inputs, the X11 UI and 13 presets"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "tests/widgets/KitHarness.h"
 #include "tests/widgets/X11Session.h"
@@ -50,6 +51,18 @@ TEST(X11Kit, ShiftDragOutsideTheWindowAndTheWheelArriveAsTheKitsEvents) {
     ASSERT_TRUE(pumpUntil([&] { return knob->getValue() != 0.0f; }));
     EXPECT_NEAR(knob->getValue(), 0.1f, 1e-5);
     kit.editor->setKnobMode(0);
+}
+
+TEST(X11Kit, TheOpenWindowNamesItselfAsTheHostWindowsChild) {
+    X11Session session;
+    ASSERT_TRUE(session.ready());
+    KitHarness kit(createX11Window, session.hostWindow);
+    ASSERT_NE(kit.editor->getFrame(), nullptr);
+    const std::vector<Window> children = session.childrenOf(session.hostWindow);
+    ASSERT_EQ(children.size(), 1u);
+    EXPECT_EQ(kit.editor->nativeWindow(), children[0]);
+    kit.editor->close();
+    EXPECT_EQ(kit.editor->nativeWindow(), 0u);
 }
 
 }  // namespace

@@ -24,6 +24,10 @@ public:
     virtual void releasePointer() = 0;
     virtual void takeKeyboardFocus() = 0;
     virtual void releaseKeyboardFocus() = 0;
+    // The window's own id as its parent's window system knows it (on X11 the
+    // child window's id), for formats that hand it to the host (the LV2
+    // UI's widget); 0 where there is no such window.
+    virtual std::uintptr_t nativeHandle() const { return 0; }
 };
 
 // The host's window that ours is made inside, as a plain number: on X11 the

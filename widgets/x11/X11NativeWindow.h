@@ -25,6 +25,7 @@ public:
     void releasePointer() override;
     void takeKeyboardFocus() override;
     void releaseKeyboardFocus() override;
+    std::uintptr_t nativeHandle() const override { return window; }
 
 private:
     void handle(XEvent& event, Rect& exposed);
