@@ -6,22 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
-#include <malloc.h>
 
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <functional>
 
 #include "params/ParameterIds.h"
 #include "tests/clap/ClapTestHost.h"
+#include "tests/widgets/WindowTraces.h"
 #include "tests/widgets/X11Session.h"
 
 namespace {
-
-int openFileCount() {
-    return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}));
-}
 
 struct ClapGui : ::testing::Test {
     X11Session session;
@@ -171,26 +165,12 @@ TEST_F(ClapGui, AClickAndADragReachTheHostAsGesturesAndValuesThroughFlush) {
 
 TEST_F(ClapGui, ThirtyWindowsLeaveNoXResourcesFilesOrMemoryBehind) {
     cycle();  // the first window fills the caches (fonts, pictures) for good
-    const int clients = session.clientCount();
-    const long resources = session.resourceCount();
-    const int files = openFileCount();
-    [[maybe_unused]] const size_t heap = mallinfo2().uordblks;
+    const WindowTraces before = WindowTraces::before(session);
     constexpr int kCycles = 30;
     for (int i = 0; i < kCycles; ++i) cycle();
-    [[maybe_unused]] const size_t heapAfter = mallinfo2().uordblks;
-    EXPECT_EQ(session.clientCount(), clients);
-    EXPECT_EQ(session.resourceCount(), resources);
-    EXPECT_EQ(openFileCount(), files);
+    expectNothingLeftBehind(before, WindowTraces::after(session), kCycles);
     EXPECT_TRUE(session.childrenOf(session.hostWindow).empty());
     EXPECT_TRUE(host.timers.empty());
-#if !defined(__SANITIZE_ADDRESS__)
-    // As the VST 2 window test: exact with glibc's per-thread cache off (ctest
-    // turns it off for this program), else within what the cache holds.
-    const char* tunables = std::getenv("GLIBC_TUNABLES");
-    const bool exact = tunables && std::strstr(tunables, "tcache_count=0");
-    constexpr size_t kThreadCacheBytes = 7 * 64 * 1040;
-    EXPECT_LE(heapAfter, heap + (exact ? 0 : kThreadCacheBytes)) << "bytes kept after " << kCycles << " windows";
-#endif
 }
 
 }  // namespace

@@ -21,16 +21,13 @@
 #include <utility>
 #include <vector>
 
+#include "tests/widgets/WindowTraces.h"
 #include "tests/widgets/X11Session.h"
 #include "widgets/MenuPopup.h"
 
 namespace {
 
 constexpr Rect kWholeWindow{0, 0, StutterEditor::kWidth, StutterEditor::kHeight};
-
-int openFileCount() {
-    return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}));
-}
 
 // A picture of the whole window as 0xRRGGBB values, row by row.
 using Pixels = std::vector<uint32_t>;
@@ -147,29 +144,11 @@ TEST_F(EditorWindow, AParentThatIsNoHostWindowIsRefusedAndNoTopLevelWindowAppear
 TEST_F(EditorWindow, OpeningAndClosingManyTimesLeaksNeitherMemoryNorXResources) {
     host.recordCalls = false;  // the host's own log of calls would grow
     cycle();  // the first window fills the caches (fonts, pictures) for good
-    const int clients = session.clientCount();
-    const long resources = session.resourceCount();
-    const int files = openFileCount();
-    [[maybe_unused]] const size_t heap = mallinfo2().uordblks;
+    const WindowTraces before = WindowTraces::before(session);
     constexpr int kCycles = 40;
     for (int i = 0; i < kCycles; ++i) cycle();
-    [[maybe_unused]] const size_t heapAfter = mallinfo2().uordblks;
-    EXPECT_EQ(session.clientCount(), clients);
-    EXPECT_EQ(session.resourceCount(), resources);
-    EXPECT_EQ(openFileCount(), files);
+    expectNothingLeftBehind(before, WindowTraces::after(session), kCycles);
     EXPECT_TRUE(session.childrenOf(session.hostWindow).empty());
-#if !defined(__SANITIZE_ADDRESS__)
-    // glibc's per-thread cache holds up to 7 freed blocks of each of its 64
-    // sizes, and counts them as in use. With the cache off (ctest turns it off
-    // for this program) a closed window must give back every byte; with it on,
-    // only more than the cache can hold shows a leak. The sanitizer build
-    // checks every byte with its leak checker instead.
-    const char* tunables = std::getenv("GLIBC_TUNABLES");
-    const bool exact = tunables && std::strstr(tunables, "tcache_count=0");
-    constexpr size_t kThreadCacheBytes = 7 * 64 * 1040;
-    EXPECT_LE(heapAfter, heap + (exact ? 0 : kThreadCacheBytes))
-        << "bytes kept after " << kCycles << " windows";
-#endif
 }
 
 using Edits = std::vector<std::pair<VstInt32, float>>;
