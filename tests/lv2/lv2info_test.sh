@@ -11,7 +11,7 @@ command -v lv2info >/dev/null || { echo "lv2info is missing: install the Debian 
 work=$(mkdir -p "$3" && realpath "$(mktemp -d "$3/lv2info.XXXXXX")")
 trap 'if [ $? -eq 0 ]; then rm -rf "$work"; else echo "files kept in $work" >&2; fi' EXIT
 
-# Only our bundle, beside the system's LV2 specifications (which name the classes).
+# Only our bundle, beside the system's LV2 definitions (which name the classes).
 mkdir "$work/lv2"
 ln -s "$(realpath "$bundle")" "$work/lv2/zarvoline.lv2"
 LV2_PATH=$work/lv2:/usr/lib/lv2 lv2info urn:zarvoline:stutter >"$work/lv2info.txt" 2>"$work/lv2info.err"
